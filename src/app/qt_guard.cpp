@@ -1,0 +1,54 @@
+#include "app/qt_guard.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <exception>
+
+#include "app/qt_text.h"
+#include "world/game_error.h"
+
+namespace qv {
+namespace {
+
+std::function<void(const QString&)>& errorBoxHook() {
+  static std::function<void(const QString&)> hook;
+  return hook;
+}
+
+bool boxShowing = false;
+
+}  // namespace
+
+void setErrorBoxHook(std::function<void(const QString&)> hook) {
+  errorBoxHook() = std::move(hook);
+}
+
+void showErrorBox(const QString& message) {
+  const QString text = message + QStringLiteral(".");
+  if (errorBoxHook()) {
+    errorBoxHook()(text);
+    return;
+  }
+  if (boxShowing) {
+    std::fprintf(stderr, "quorvexer: %s\n", text.toLocal8Bit().constData());
+    return;
+  }
+  boxShowing = true;
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+  boxShowing = false;
+}
+
+void guard(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const GameError& e) {
+    showErrorBox(toQString(e.what()));
+  } catch (const std::exception& e) {
+    showErrorBox(QString::fromLocal8Bit(e.what()));
+  }
+}
+
+}  // namespace qv

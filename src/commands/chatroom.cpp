@@ -1,0 +1,8 @@
+#include "world/game.h"
+
+namespace qv {
+
+void Game::Chatroom() {}
+void Game::ChatTimerTimer() {}
+
+}  // namespace qv

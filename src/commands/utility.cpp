@@ -1,0 +1,10 @@
+#include "world/game.h"
+
+namespace qv {
+
+void Game::bankaccount() {}
+void Game::logfile() {}
+void Game::NotePad() {}
+void Game::ToggleTimers() {}
+
+}  // namespace qv

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "world/records.h"
+
+namespace qv {
+
+// A mission file: eight items, each ended by CR LF, single-byte text.
+//   Rescue the vault        <- name
+//   aquiremoney             <- mission type keyword
+//   BANK OF NOWHERE         <- target server name
+//                           <- goal status (serverstatus missions only)
+//                           <- target file name (downloadfile missions only)
+//   5000                    <- money (aquiremoney missions only, else 0)
+//   Steal what you can.     <- description (a line break inside spills over)
+//   300                     <- mission time in seconds
+
+// Mission files are small; anything larger is refused before it is read.
+constexpr std::size_t kMissionFileMaxBytes = 1024 * 1024;
+
+// The mission type keywords, by the editor's radio item index 0, 1, 2.
+inline constexpr const char* kMissionTypeKeywords[3] = {"serverstatus", "downloadfile",
+                                                        "aquiremoney"};
+
+// What the mission editor's controls hold.
+struct EditorMission {
+  std::string name = "Name of the mission goes here";
+  int typeIndex = 0;  // RadioGroup1's selected item
+  std::string server;
+  std::string goal = "down";  // Edit2: goal status or file name
+  std::int32_t money = 0;
+  std::string description;
+  std::int32_t time = 0;
+  std::string goalLabel = "Goal status (down, destroyed):";  // Label2's caption
+};
+
+// Reads a whole mission file. Only a regular file of at most
+// kMissionFileMaxBytes is read, opened without blocking. Throws GameError
+// ("File not found" for a missing file) and reads nothing on failure.
+std::string loadMissionBytes(const std::string& path);
+
+// Writes the bytes to a temporary file beside the target and renames it over
+// the target once every byte is written; a failed save leaves an existing
+// file as it was. Throws GameError on failure.
+void saveMissionBytes(const std::string& path, const std::string& bytes);
+
+// The game reader: fills name .. time in file order. On "Invalid numeric
+// input" the items read before the failing one have taken effect.
+void readMissionInto(TMission& mission, std::string_view bytes);
+
+// The editor's writer and reader.
+std::string writeMission(const EditorMission& editor);
+void readMissionIntoEditor(EditorMission& editor, std::string_view bytes);
+
+// Label2's caption after RadioGroup1Click with the given item selected.
+std::string goalLabelAfterTypeClick(int typeIndex, const std::string& currentLabel);
+
+}  // namespace qv

@@ -1,0 +1,7 @@
+#include "world/game.h"
+
+namespace qv {
+
+void Game::Interperetinput(const std::string&) {}
+
+}  // namespace qv

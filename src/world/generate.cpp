@@ -1,0 +1,7 @@
+#include "world/game.h"
+
+namespace qv {
+
+void Game::GenerateGame() {}
+
+}  // namespace qv

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace qv {
+namespace {
+
+using test::TestGame;
+
+TEST(Typetext, GrowsOneCharacterEvery30Ms) {
+  TestGame t;
+  const std::string text = "Logging onto hacker chatroom as.";  // 32 characters
+  ASSERT_EQ(text.size(), 32u);
+  std::vector<std::string> seen;
+  t.pace.onSleep = [&] { seen.push_back(t.console.lastLine()); };
+  t.game.typetext(text);
+  ASSERT_EQ(seen.size(), 32u);
+  EXPECT_EQ(seen.front(), "L");
+  EXPECT_EQ(seen[9], text.substr(0, 10));
+  EXPECT_EQ(seen.back(), text);
+  EXPECT_EQ(t.pace.slept, 960);
+  EXPECT_EQ(t.console.content, (std::vector<std::string>{text}));
+}
+
+TEST(Typetext, EmptyTextLeavesAnEmptyLineWithoutWaiting) {
+  TestGame t;
+  t.game.addLine("before");
+  t.game.typetext("");
+  EXPECT_EQ(t.console.content, (std::vector<std::string>{"before", ""}));
+  EXPECT_EQ(t.pace.slept, 0);
+}
+
+TEST(Typetext, TypeKeepsTheMessageInOutputline) {
+  TestGame t;
+  t.game.type("Upload complete");
+  EXPECT_EQ(t.game.outputline, "Upload complete");
+  EXPECT_EQ(t.console.lastLine(), "Upload complete");
+}
+
+}  // namespace
+}  // namespace qv
