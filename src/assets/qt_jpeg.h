@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+namespace qv {
+
+// Decodes a JPEG with libjpeg. Returns a null image (and the reason in
+// *error) for anything that is not a whole, sane JPEG: a truncated file, a
+// corrupt stream, or a declared size too large to allocate.
+QImage decodeJpeg(const QByteArray& data, QString* error = nullptr);
+
+// A background picture from the resources (for example ":/assets/menu.jpg").
+// A picture that fails to decode yields a null pixmap and one line on stderr;
+// the window then draws its plain colour.
+QPixmap loadBackground(const QString& resourcePath);
+
+}  // namespace qv
