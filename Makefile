@@ -29,3 +29,18 @@ format:
 
 clean:
 	rm -rf build
+
+# Each harness runs for FUZZ_SECONDS; new inputs go to build/fuzz-corpus, the
+# committed seeds in fuzz/corpus are read only.
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+fuzz: deps
+	@scripts/install-deps.sh --extra clang libclang-rt-14-dev
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	@set -e; for h in mission_reader interpreter compiler; do \
+	  mkdir -p build/fuzz-corpus/$$h; \
+	  echo "== fuzzing $$h for $(FUZZ_SECONDS) s"; \
+	  build/fuzz/fuzz/$${h}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -dict=fuzz/commands.dict -print_final_stats=1 build/fuzz-corpus/$$h fuzz/corpus/$$h; \
+	done

@@ -1,0 +1,30 @@
+// Puts arbitrary lines into the compiler window and compiles them. A bad
+// ":antivirus" number is an error box; anything else must leave a counter
+// that never wrapped below zero.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "fakes.h"
+#include "world/game_error.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  qv::test::TestGame t;
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  std::size_t start = 0;
+  while (start <= input.size()) {
+    std::size_t end = input.find('\n', start);
+    if (end == std::string::npos) end = input.size();
+    t.compiler.appendLine(input.substr(start, end - start));
+    start = end + 1;
+  }
+  const std::int32_t before = t.game.codeticks;
+  try {
+    t.game.CompileProgram();
+  } catch (const qv::GameError&) {
+    if (t.timers.isEnabled(qv::TimerId::CodeTimer)) std::abort();  // a failed compile starts nothing
+  }
+  if (t.game.codeticks < before) std::abort();  // every keyword adds, doubles or saturates
+  return 0;
+}
