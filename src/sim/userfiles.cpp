@@ -1,10 +1,140 @@
+// User file activity: every user uploads, downloads and deletes files on the
+// server where it sits, each on its own countdown. A countdown fires when it
+// reaches -1, so a reset value of N means the activity comes N + 1 ticks later.
+
+#include <cstdint>
+#include <string_view>
+
+#include "sim/sim_rules.h"
 #include "world/game.h"
+#include "world/saturate.h"
 
 namespace qv {
+namespace {
 
-void Game::UserfiletimerTimer() {}
-void Game::userupload(int, int) {}
-void Game::userdownload(int, int) {}
-void Game::userdelete(int, int) {}
+constexpr std::int32_t kFired = -1;
+constexpr std::int32_t kUploadCost = 5;
+constexpr std::int32_t kDownloadCost = 1;
+constexpr std::int32_t kDeleteCost = 5;
+
+// A countdown's next value: base - Random(spread).
+struct Reset {
+  std::int32_t base;
+  std::int32_t spread;
+};
+
+struct PaceRule {
+  std::string_view role;
+  Reset upload;
+  Reset download;
+  Reset remove;
+};
+
+constexpr PaceRule kPaceByRole[] = {
+    {"Tech Support", {200, 100}, {600, 400}, {70, 30}},
+    {"Administrator", {70, 50}, {40, 20}, {100, 20}},
+    {"Webmaster", {30, 15}, {20, 5}, {20, 5}},
+    {"Anti-hacker", {40, 20}, {30, 10}, {35, 10}},
+    {"Hacker", {60, 40}, {20, 5}, {50, 18}},
+};
+
+const PaceRule* paceRuleFor(const std::string& role) {
+  for (const PaceRule& rule : kPaceByRole) {
+    if (rule.role == role) return &rule;
+  }
+  return nullptr;
+}
+
+// A user of a role outside the table keeps its fired countdown and acts again
+// on the next tick.
+void resetCountdown(Game& game, std::int32_t& countdown, const std::string& role,
+                    Reset PaceRule::*which) {
+  if (const PaceRule* rule = paceRuleFor(role)) {
+    const Reset& reset = rule->*which;
+    countdown = reset.base - game.random(reset.spread);
+  }
+}
+
+void countDown(std::int32_t& countdown) {
+  if (countdown >= 0) --countdown;
+}
+
+}  // namespace
+
+void Game::UserfiletimerTimer() {
+  reseed();
+  for (int i = 1; i <= kServerCount; ++i) {
+    for (int j = 1; j <= kUserSlots; ++j) {
+      user& u = world.servers[i].users[j];
+      // Free slots count down too and come to rest at -1.
+      countDown(u.uploadtime);
+      countDown(u.downloadtime);
+      countDown(u.deletetime);
+      if (u.nickname.empty()) continue;
+      if (u.uploadtime == kFired) {
+        userupload(i, j);
+        ports_.fileLog.appendLine("File Timer upload: " + sim::slotTag(i, j));
+        resetCountdown(*this, u.uploadtime, u.role, &PaceRule::upload);
+      }
+      if (u.downloadtime == kFired) {
+        userdownload(i, j);
+        ports_.fileLog.appendLine("File Timer download: " + sim::slotTag(i, j));
+        resetCountdown(*this, u.downloadtime, u.role, &PaceRule::download);
+      }
+      if (u.deletetime == kFired) {
+        ports_.fileLog.appendLine("File Timer Delete: " + sim::slotTag(i, j));
+        userdelete(i, j);
+        resetCountdown(*this, u.deletetime, u.role, &PaceRule::remove);
+      }
+    }
+  }
+  ports_.fileLog.appendLine("File Timer has completed a full 30 server loop!");
+}
+
+void Game::userupload(int serverIndex, int slot) {
+  server& host = world.servers[serverIndex];
+  user& u = host.users[slot];
+  if (host.filecount >= kServerFileSlots || u.filecount <= 0) return;
+  const int f = random(u.filecount) + 1;
+  Afile& copy = host.files[host.filecount + 1];
+  copy = u.files[f];
+  addTo(host.filecount, 1);
+  addTo(host.suspicion, kUploadCost);
+  if (world.player.currentserver == serverIndex) {
+    addLine(u.nickname + " uploaded file: " + copy.name);
+  }
+}
+
+void Game::userdownload(int serverIndex, int slot) {
+  server& host = world.servers[serverIndex];
+  user& u = host.users[slot];
+  if (u.filecount >= kUserFileSlots || host.filecount <= 0) return;
+  const int r = random(host.filecount);
+  Afile& copy = u.files[u.filecount + 1];
+  copy = host.files[r + 1];
+  addTo(u.filecount, 1);
+  addTo(host.suspicion, kDownloadCost);
+  if (world.player.currentserver == serverIndex) {
+    addLine(u.nickname + " has downloaded file: " + copy.name);
+  }
+}
+
+void Game::userdelete(int serverIndex, int slot) {
+  server& host = world.servers[serverIndex];
+  const user& u = host.users[slot];
+  if (host.filecount <= 0) return;
+  // r is 0..n-1 and 0 spares everything: the last occupied slot is never
+  // chosen, so a server with one file loses none.
+  const int r = random(host.filecount);
+  if (r == 0) return;
+  const std::string name = host.files[r].name;
+  // The mission's target file is never deleted by users.
+  if (name.empty() || name == world.mission.filename) return;
+  sim::removeServerFile(host, r);
+  if (world.player.currentserver == serverIndex) {
+    addLine("file: " + name + " deleted from server by " + u.nickname);
+  }
+  addTo(host.suspicion, kDeleteCost);
+}
 
 }  // namespace qv
