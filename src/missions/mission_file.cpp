@@ -1,14 +1,90 @@
 #include "missions/mission_file.h"
 
-#include "world/game_error.h"
+#include <algorithm>
+
+#include "missions/mission_items.h"
 
 namespace qv {
+namespace {
 
-std::string loadMissionBytes(const std::string&) { throw GameError("File not found"); }
-void saveMissionBytes(const std::string&, const std::string&) {}
-void readMissionInto(TMission&, std::string_view) {}
-std::string writeMission(const EditorMission&) { return {}; }
-void readMissionIntoEditor(EditorMission&, std::string_view) {}
-std::string goalLabelAfterTypeClick(int, const std::string& currentLabel) { return currentLabel; }
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr int kStatusType = 0;
+constexpr int kFileType = 1;
+constexpr int kMoneyType = 2;
+
+// The editor's text may break lines with a bare LF; the file always uses
+// CR LF. A CR LF already there stays as it is.
+std::string withCrLfLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
+// The radio item of a keyword; -1 for anything else (case matters).
+int typeIndexOfKeyword(std::string_view keyword) {
+  for (int i = 0; i < 3; ++i) {
+    if (keyword == kMissionTypeKeywords[i]) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+void readMissionInto(TMission& mission, std::string_view bytes) {
+  MissionItemReader items(bytes);
+  mission.name = items.readText();
+  mission.missiontype = items.readText();
+  mission.targetserver = items.readText();
+  mission.goalstatus = items.readText();
+  mission.filename = items.readText();
+  mission.money = items.readInteger();  // on failure money keeps its old value
+  mission.description = items.readText();
+  mission.time = items.readInteger();
+}
+
+std::string writeMission(const EditorMission& editor) {
+  // A group without a selection saves as the first type.
+  const int type = std::clamp(editor.typeIndex, kStatusType, kMoneyType);
+  std::string out;
+  auto item = [&out](std::string_view text) {
+    out += text;
+    out += kLineEnd;
+  };
+  item(editor.name);
+  item(kMissionTypeKeywords[type]);
+  item(editor.server);
+  item(type == kStatusType ? editor.goal : std::string());
+  item(type == kFileType ? editor.goal : std::string());
+  item(type == kMoneyType ? std::to_string(editor.money) : "0");
+  item(withCrLfLineBreaks(editor.description));
+  item(std::to_string(editor.time));
+  return out;
+}
+
+void readMissionIntoEditor(EditorMission& editor, std::string_view bytes) {
+  MissionItemReader items(bytes);
+  editor.name = items.readText();
+  if (const int type = typeIndexOfKeyword(items.readText()); type >= 0) editor.typeIndex = type;
+  editor.goalLabel = goalLabelAfterTypeClick(editor.typeIndex, editor.goalLabel);
+  editor.server = items.readText();
+  std::string statusGoal = items.readText();
+  if (editor.typeIndex == kStatusType) editor.goal = std::move(statusGoal);
+  std::string fileGoal = items.readText();
+  if (editor.typeIndex == kFileType) editor.goal = std::move(fileGoal);
+  const std::int32_t money = items.readInteger();
+  if (editor.typeIndex == kMoneyType) editor.money = money;
+  editor.description = items.readText();
+  editor.time = items.readInteger();
+}
+
+std::string goalLabelAfterTypeClick(int typeIndex, const std::string& currentLabel) {
+  if (typeIndex == kFileType) return kFileNameLabel;
+  if (typeIndex == kStatusType) return kGoalStatusLabel;
+  return currentLabel;  // the money type has no goal box caption of its own
+}
 
 }  // namespace qv

@@ -26,16 +26,23 @@ constexpr std::size_t kMissionFileMaxBytes = 1024 * 1024;
 inline constexpr const char* kMissionTypeKeywords[3] = {"serverstatus", "downloadfile",
                                                         "aquiremoney"};
 
-// What the mission editor's controls hold.
+// Label2's captions for the first two mission types.
+inline constexpr const char* kGoalStatusLabel = "Goal status (down, destroyed):";
+inline constexpr const char* kFileNameLabel = "Name of file:";
+
+// What the mission editor's controls hold; a default EditorMission is the
+// editor as it opens for the first time. The description's line breaks are
+// LF (as a text box gives them) or CR LF.
 struct EditorMission {
   std::string name = "Name of the mission goes here";
   int typeIndex = 0;  // RadioGroup1's selected item
-  std::string server;
+  std::string server = "WWW.NATIONAL-ORBIT-BUREAU.GOV";
   std::string goal = "down";  // Edit2: goal status or file name
   std::int32_t money = 0;
-  std::string description;
+  std::string description =
+      "Type the description of the mission here. You can disclose information if you want.";
   std::int32_t time = 0;
-  std::string goalLabel = "Goal status (down, destroyed):";  // Label2's caption
+  std::string goalLabel = kGoalStatusLabel;  // Label2's caption
 };
 
 // Reads a whole mission file. Only a regular file of at most
