@@ -1,12 +1,169 @@
+// Program creation: the two "//create virus" orders, the compiler window's
+// digit timer that delivers the finished program to the hard drive, and the
+// small keyword language the player may type into the compiler window.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "world/convert.h"
 #include "world/game.h"
+#include "world/saturate.h"
 
 namespace qv {
+namespace {
 
-void Game::createdeleter() {}
-void Game::createthief() {}
-void Game::randomcode(std::int32_t) {}
-void Game::CodeTimerTimer() {}
-void Game::compilerConsoleKeyDown(int) {}
-void Game::CompileProgram() {}
+constexpr std::int32_t kDeleterSize = 5;
+constexpr std::int32_t kThiefSize = 12;
+constexpr std::int32_t kTicksPerDifficulty = 50;
+constexpr std::int32_t kTicksPerSize = 30;
+constexpr std::int32_t kTickSpread = 80;
+
+constexpr std::string_view kProgramCreated = "Program created, upload to server to use";
+
+// What a finished program becomes on the hard drive.
+struct ProgramKind {
+  std::string_view kind;  // programkind and the file's filetype
+  std::string_view extension;
+};
+
+constexpr std::array<ProgramKind, 2> kProgramKinds{{
+    {"deleter", ".del"},
+    {"thief", ".exe"},
+}};
+
+// The compiler window's keyword language. Keywords only lengthen the compile.
+enum class Match {
+  WholeLine,  // the line equals the keyword
+  FirstN,     // the line starts with the keyword, whatever follows
+};
+
+enum class Effect {
+  Add,           // + amount
+  AddAntivirus,  // + amount + the number in characters 12 and 13
+  Double,
+};
+
+struct Keyword {
+  std::string_view word;
+  Match match;
+  Effect effect;
+  std::int32_t amount;
+};
+
+constexpr std::array<Keyword, 18> kKeywords{{
+    {":deletetextfiles", Match::WholeLine, Effect::Add, 10},
+    {":deleteexefiles", Match::WholeLine, Effect::Add, 20},
+    {":deleteotherfiles", Match::WholeLine, Effect::Add, 20},
+    {":track", Match::FirstN, Effect::Add, 5},
+    {":downloadto", Match::FirstN, Effect::Add, 15},
+    {":harddrivedel", Match::WholeLine, Effect::Add, 20},
+    {":renameself", Match::FirstN, Effect::Add, 10},
+    {":typemessage", Match::FirstN, Effect::Add, 5},
+    {":createporn", Match::WholeLine, Effect::Add, 4},
+    {":overloadharddrive", Match::WholeLine, Effect::Add, 20},
+    {":spike", Match::WholeLine, Effect::Add, 20},
+    {":informauthorities", Match::WholeLine, Effect::Add, 25},
+    {":transfermoney", Match::WholeLine, Effect::Add, 20},
+    {":copyself", Match::WholeLine, Effect::Add, 15},
+    {":deleteviruses", Match::WholeLine, Effect::Add, 40},
+    {":restore", Match::WholeLine, Effect::Add, 20},
+    {":antivirus", Match::FirstN, Effect::AddAntivirus, 20},
+    {":repeat", Match::WholeLine, Effect::Double, 0},
+}};
+
+bool matches(const Keyword& keyword, std::string_view line) {
+  if (keyword.match == Match::WholeLine) return line == keyword.word;
+  return line.starts_with(keyword.word);
+}
+
+// Characters 12 and 13 of the line (counted from 1); only 12 when the line
+// ends there, nothing when it is shorter. Character 11 is a separator.
+std::string antivirusNumberText(const std::string& line) {
+  constexpr std::size_t kFirst = 11;  // 0-based position of character 12
+  if (line.size() <= kFirst) return {};
+  return line.substr(kFirst, 2);
+}
+
+// Applies one keyword row to the counter. A bad ":antivirus" number throws
+// before the counter changes.
+void applyKeyword(const Keyword& keyword, const std::string& line, std::int32_t& ticks) {
+  switch (keyword.effect) {
+    case Effect::Add:
+      addTo(ticks, keyword.amount);
+      break;
+    case Effect::AddAntivirus:
+      addTo(ticks, static_cast<std::int64_t>(keyword.amount) + StrToInt(antivirusNumberText(line)));
+      break;
+    case Effect::Double:
+      // Repeated doubling stops at the largest count instead of wrapping.
+      addTo(ticks, ticks);
+      break;
+  }
+}
+
+const ProgramKind* findProgramKind(const std::string& kind) {
+  for (const auto& candidate : kProgramKinds) {
+    if (candidate.kind == kind) return &candidate;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void Game::createdeleter() {
+  programkind = "deleter";
+  type("Creating Deleter Virus().....");
+  randomcode(kDeleterSize);
+}
+
+void Game::createthief() {
+  programkind = "thief";
+  type("Creating Thief Virus.....");
+  randomcode(kThiefSize);
+}
+
+void Game::randomcode(std::int32_t size) {
+  ports_.windows.showCompilerWindow();
+  ports_.timers.setEnabled(TimerId::CodeTimer, true);
+  reseed();
+  // A new order replaces whatever was left of a program in progress.
+  const std::int64_t ticks = static_cast<std::int64_t>(random(kTickSpread)) +
+                             std::int64_t{kTicksPerDifficulty} * world.mission.difficulty +
+                             std::int64_t{kTicksPerSize} * size;
+  codeticks = clampToInt32(ticks);
+  type(" generating program... ");
+}
+
+void Game::CodeTimerTimer() {
+  if (codeticks <= 0) return;
+  --codeticks;
+  ports_.compiler.appendToLastLine(random(2) == 0 ? "0" : "1");
+  if (codeticks > 0) return;
+
+  ports_.compiler.appendLine(std::string(kProgramCreated));
+  const ProgramKind* kind = findProgramKind(programkind);
+  Tplayer& player = world.player;
+  if (kind == nullptr || player.filecount >= kHarddriveSlots) return;
+  Afile& file = player.harddrive[player.filecount + 1];
+  file.filetype = kind->kind;
+  file.name = drawRow(tables.wordlist) + std::string(kind->extension);
+  file.info.clear();
+  ++player.filecount;
+}
+
+void Game::compilerConsoleKeyDown(int key) {
+  if (key != kReturnKey) return;
+  if (ports_.compiler.lastLine() == ":end") CompileProgram();
+}
+
+void Game::CompileProgram() {
+  for (const std::string& line : ports_.compiler.lines()) {
+    for (const Keyword& keyword : kKeywords) {
+      if (matches(keyword, line)) applyKeyword(keyword, line, codeticks);
+    }
+  }
+  ports_.timers.setEnabled(TimerId::CodeTimer, true);
+}
 
 }  // namespace qv
