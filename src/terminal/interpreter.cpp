@@ -29,10 +29,10 @@ struct Command {
 };
 
 // Examples, lower-cased as the interpreter sees them:
-//   //dial 1234567890       -> DialServer(1234567890)
-//   //idip 10.0.0.7         -> IdIp("10.0.0.7")
+//   //dial 1234567890         -> DialServer(1234567890)
+//   //idip 10.0.0.7           -> IdIp("10.0.0.7")
 //   //delete harddrive a.txt  -> deleteharddrive("a.txt")
-//   //whoisx                -> who("sx")
+//   //whoisx                  -> who("sx")
 // The argument starts two characters after the literal: one separator is
 // expected and skipped unseen. Every row is tried on every line, in order.
 // clang-format off
