@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "fakes.h"
+
+namespace qv {
+namespace {
+
+using test::TestGame;
+
+// The first server address spoken in the chat room, or "" if none was spoken
+// within the given number of ticks.
+std::string listenForAnAddress(TestGame& t, int ticks) {
+  const std::regex address(R"((\d{1,3}\.\d{1,3}\.\d{1,3}\.\d{1,3}))");
+  std::size_t seen = t.console.content.size();
+  for (int tick = 0; tick < ticks; ++tick) {
+    t.game.ChatTimerTimer();
+    for (; seen < t.console.content.size(); ++seen) {
+      std::smatch match;
+      if (std::regex_search(t.console.content[seen], match, address)) return match[1];
+    }
+  }
+  return "";
+}
+
+std::string after(const std::string& line, const std::string& marker) {
+  const auto at = line.find(marker);
+  return at == std::string::npos ? "" : line.substr(at + marker.size());
+}
+
+// The player's road on a generated world: from the chat room's chatter to a
+// server's files and back.
+TEST(Road, FromTheChatroomToAServerAndBack) {
+  TestGame t;
+  TMission& mission = t.world().mission;
+  mission.name = "First steps";
+  mission.missiontype = "downloadfile";
+  mission.targetserver = "Target Corp";
+  mission.filename = "blueprint.txt";
+  mission.description = "Find the blueprint.";
+  t.game.FormActivate();  // the mission dialog is cancelled: the mission stays
+  ASSERT_TRUE(t.game.activated);
+
+  std::string address;
+  for (int visit = 0; visit < 5 && address.empty(); ++visit) {
+    t.enter("//chatroom");
+    address = listenForAnAddress(t, 300);
+  }
+  ASSERT_FALSE(address.empty()) << "nobody in the chat room spoke an address";
+
+  t.enter("//idip " + address);
+  const std::string phone = after(t.console.content.back(), " = ");
+  ASSERT_FALSE(phone.empty());
+
+  t.enter("//dial " + phone);
+  const std::int32_t here = t.world().player.currentserver;
+  ASSERT_GE(here, 1);
+  ASSERT_LE(here, kServerCount);
+  EXPECT_EQ(t.srv(here).ip.str(), address);
+  EXPECT_FALSE(t.timers.isEnabled(TimerId::ChatTimer));
+
+  t.enter("//whois");
+  const auto whois = std::find(t.console.content.begin(), t.console.content.end(),
+                               "Users logged onto " + t.srv(here).name);
+  ASSERT_NE(whois, t.console.content.end());
+
+  t.enter("//ls");
+  const std::size_t listing = t.console.content.size();
+  const server& s = t.srv(here);
+  ASSERT_GE(s.filecount, 1);
+  const std::string name = s.files[1].name;
+  EXPECT_EQ(t.console.content[listing - static_cast<std::size_t>(s.filecount)], name);
+
+  const std::int32_t driveBefore = t.world().player.filecount;
+  t.enter("//download " + name);
+  EXPECT_GT(t.world().player.filecount, driveBefore);
+  EXPECT_EQ(t.world().player.harddrive[driveBefore + 1].name, name);
+
+  t.enter("//harddrive");
+  const std::string listed = name + "  :  " + t.world().player.harddrive[driveBefore + 1].filetype;
+  EXPECT_NE(std::find(t.console.content.begin(), t.console.content.end(), listed),
+            t.console.content.end());
+
+  const std::int32_t serverBefore = s.filecount;
+  t.enter("//uploadfile " + name);
+  EXPECT_EQ(t.console.content.back(), "Upload complete");
+  EXPECT_GT(s.filecount, serverBefore);
+  EXPECT_EQ(s.files[serverBefore + 1].name, name);
+}
+
+}  // namespace
+}  // namespace qv
