@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "fakes.h"
+#include "sim_world.h"
+
+namespace qv {
+namespace {
+
+using test::addOrdinaryFiles;
+using test::addServerFile;
+using test::kNoonishMs;
+using test::makeFile;
+using test::seatUser;
+using test::seededAt;
+using test::TestGame;
+using Lines = std::vector<std::string>;
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
+int passesAt(std::int64_t msOfDay) {
+  return seededAt(msOfDay)(10) + 1;
+}
+
+Lines fileNames(const server& host) {
+  Lines names;
+  for (int k = 1; k <= host.filecount; ++k) names.push_back(host.files[k].name);
+  return names;
+}
+
+bool slotsAboveCountEmpty(const server& host) {
+  for (int k = host.filecount + 1; k <= kServerFileSlots; ++k) {
+    if (!host.files[k].filetype.empty() || !host.files[k].name.empty()) return false;
+  }
+  return true;
+}
+
+TEST(Attacktimer, DeleterEatsAFortyFileServerDownToItself) {
+  TestGame t;
+  server& host = t.srv(9);
+  addOrdinaryFiles(host, 40);
+  addServerFile(host, makeFile("deleter", "eater.del"));
+  host.status = "Deleting";
+  host.suspicion = 1;
+
+  t.game.attacktimerTimer();
+  const int firstPasses = passesAt(kNoonishMs);
+  EXPECT_EQ(host.filecount, 41 - firstPasses);
+  const std::int32_t raised = 1 + 3 * firstPasses;  // 3 a file, then one cooling
+  EXPECT_EQ(host.suspicion, raised - (raised <= 20 ? 1 : 2));
+
+  for (int second = 2; host.filecount > 1; ++second) {
+    ASSERT_LT(second, 60);
+    const int before = host.filecount;
+    t.pace.now += 1000;
+    t.game.attacktimerTimer();
+    EXPECT_EQ(host.filecount, std::max(1, before - passesAt(t.pace.now)));
+    EXPECT_EQ(host.files[host.filecount].filetype, "deleter");
+    EXPECT_TRUE(slotsAboveCountEmpty(host));
+  }
+  t.pace.now += 1000;
+  t.game.attacktimerTimer();
+  EXPECT_EQ(fileNames(host), Lines{"eater.del"});
+  EXPECT_EQ(host.status, "Deleting") << "a server is never emptied by its last deleter";
+}
+
+TEST(Attacktimer, DeleterBelowAnotherFileRemovesItselfThenGoesOn) {
+  std::int64_t start = kNoonishMs;
+  while (passesAt(start) < 3) ++start;
+  const int passes = passesAt(start);
+  TestGame t(start);
+  t.world().player.currentserver = 4;
+  server& host = t.srv(4);
+  addOrdinaryFiles(host, 5);
+  addServerFile(host, makeFile("deleter", "eater.del"));
+  addServerFile(host, makeFile("text", "late.txt"));
+
+  t.game.attacktimerTimer();
+
+  Lines expected = {"f1.txt", "f2.txt", "f3.txt", "f4.txt", "f5.txt"};
+  expected.resize(static_cast<std::size_t>(std::max(0, 6 - passes)));
+  expected.push_back("late.txt");
+  EXPECT_EQ(fileNames(host), expected);
+  ASSERT_GE(t.console.content.size(), 4u);
+  EXPECT_EQ(
+      Lines(t.console.content.begin(), t.console.content.begin() + 4),
+      (Lines{"File: eater.del was deleted by program",
+             "file: eater.deldeleted from server by unknown", "File: f5.txt was deleted by program",
+             "file: f5.txtdeleted from server by unknown"}));
+}
+
+TEST(Attacktimer, DeleterAloneOnItsServerDoesNothing) {
+  TestGame t;
+  server& host = t.srv(1);
+  addServerFile(host, makeFile("deleter", "lonely.del"));
+  host.status = "stable";
+  t.game.attacktimerTimer();
+  EXPECT_EQ(host.filecount, 1);
+  EXPECT_EQ(host.status, "stable");
+  EXPECT_EQ(host.suspicion, 0);
+}
+
+TEST(Attacktimer, ThiefOnAServerWithoutMoneyDoesNothingAtAll) {
+  TestGame t;
+  server& host = t.srv(2);
+  host.servertype = "other";
+  addServerFile(host, makeFile("thief", "robber.exe"));
+  t.game.random.seed = 12345;
+  t.game.attacktimerTimer();
+  EXPECT_EQ(t.world().player.money, 0);
+  EXPECT_EQ(host.suspicion, 0);
+  EXPECT_EQ(t.game.random.seed, 12345u) << "not even a reseed";
+}
+
+TEST(Attacktimer, ThievesInTheSameMillisecondPayTheSameAmount) {
+  TestGame t;
+  server& host = t.srv(2);
+  host.servertype = "money";
+  addServerFile(host, makeFile("thief", "a.exe"));
+  addServerFile(host, makeFile("thief", "b.exe"));
+  t.game.attacktimerTimer();
+  EXPECT_EQ(t.world().player.money, 2 * seededAt(kNoonishMs)(1000));
+  EXPECT_EQ(host.suspicion, 9);  // 2 x 5, then cooled by 1
+}
+
+TEST(Attacktimer, WinLineRepeatsEverySecondWhereverThePlayerIs) {
+  TestGame t;
+  TMission& mission = t.world().mission;
+  mission.missiontype = "aquiremoney";
+  mission.targetindex = 3;
+  mission.money = seededAt(kNoonishMs)(1000);  // reached in the first second
+  t.world().player.currentserver = kInChatroom;
+  t.srv(3).servertype = "money";
+  addServerFile(t.srv(3), makeFile("thief", "robber.exe"));
+
+  for (int second = 1; second <= 3; ++second) {
+    t.game.attacktimerTimer();
+    EXPECT_EQ(t.console.content, Lines(static_cast<std::size_t>(second), "you won the mission!"));
+    t.pace.now += 1000;
+  }
+  EXPECT_LE(mission.money, 0);
+}
+
+TEST(Attacktimer, ThiefElsewhereOrOnAnotherMissionNeverWins) {
+  TestGame t;
+  TMission& mission = t.world().mission;
+  mission.missiontype = "serverstatus";
+  mission.targetindex = 3;
+  mission.money = 0;
+  t.srv(3).servertype = "money";
+  addServerFile(t.srv(3), makeFile("thief", "robber.exe"));
+  t.game.attacktimerTimer();
+  EXPECT_TRUE(t.console.content.empty());
+  EXPECT_EQ(mission.money, 0);
+}
+
+TEST(Attacktimer, MoneyCountersSaturate) {
+  TestGame t;
+  const std::int32_t amount = seededAt(kNoonishMs)(1000);
+  ASSERT_GT(amount, 0);
+  TMission& mission = t.world().mission;
+  mission.missiontype = "aquiremoney";
+  mission.targetindex = 1;
+  mission.money = kMin + 1;
+  t.world().player.money = kMax - 1;
+  server& host = t.srv(1);
+  host.servertype = "money";
+  host.suspicion = kMax - 1;
+  addServerFile(host, makeFile("thief", "robber.exe"));
+
+  t.game.attacktimerTimer();
+
+  EXPECT_EQ(t.world().player.money, kMax);
+  EXPECT_EQ(mission.money, kMin);
+  EXPECT_EQ(host.suspicion, 100);
+}
+
+TEST(Attacktimer, CoolingAfterThePrograms) {
+  TestGame t;
+  const std::pair<std::int32_t, std::int32_t> cases[] = {
+      {kMax, 100}, {120, 100}, {101, 100}, {100, 97}, {51, 48}, {50, 48},
+      {21, 19},    {20, 19},   {1, 0},     {0, 0},    {-5, -5}};
+  int i = 1;
+  for (const auto& [before, after] : cases) t.srv(i++).suspicion = before;
+  t.game.attacktimerTimer();
+  i = 1;
+  for (const auto& [before, after] : cases) EXPECT_EQ(t.srv(i++).suspicion, after) << before;
+}
+
+TEST(Attacktimer, SpyMarksItsServerBuggedOverAnyStatus) {
+  TestGame t;
+  t.srv(5).status = "Deleting";
+  addOrdinaryFiles(t.srv(5), 2);
+  addServerFile(t.srv(5), makeFile("spy", "eye.spy"));
+  t.game.attacktimerTimer();
+  EXPECT_EQ(t.srv(5).status, "bugged");
+}
+
+TEST(Attacktimer, HydraEatsMarksAndSpreadsToEveryUser) {
+  TestGame t;
+  server& host = t.srv(6);
+  addOrdinaryFiles(host, 3);
+  addServerFile(host, makeFile("hydra", "heads.hyd"));
+  user& some = seatUser(host, 1, "Some");
+  test::giveUserFiles(some, 2);
+  user& full = seatUser(host, 2, "Full");
+  test::giveUserFiles(full, kUserFileSlots);
+  user& none = seatUser(host, 4, "None");
+
+  t.game.attacktimerTimer();
+
+  EXPECT_EQ(host.status, "bugged");
+  EXPECT_EQ(host.filecount, std::max(1, 4 - passesAt(kNoonishMs)));
+  EXPECT_EQ(host.files[host.filecount].name, "heads.hyd");
+  EXPECT_EQ(some.filecount, 3);
+  EXPECT_EQ(some.files[3].filetype, "hydra");
+  EXPECT_EQ(full.filecount, kUserFileSlots);
+  EXPECT_EQ(full.files[kUserFileSlots].name, "heads.hyd");
+  EXPECT_EQ(full.files[kUserFileSlots - 1].name, "u19.txt");
+  EXPECT_EQ(none.filecount, 1);
+  EXPECT_EQ(host.users[3].filecount, 0) << "free slots get nothing";
+}
+
+TEST(Attacktimer, AntivirusActsUnlessTheServerIsNormal) {
+  for (const std::string status : {"stable", "normal"}) {
+    TestGame t;
+    server& host = t.srv(7);
+    host.status = status;
+    addServerFile(host, makeFile("antivirus", "guard.exe"));
+    addServerFile(host, makeFile("tracker", "trace.exe"));
+    addServerFile(host, makeFile("text", "keep.txt"));
+    addServerFile(host, makeFile("bomb", "boom.exe"));
+    addServerFile(host, makeFile("anti-virus", "other.exe"));
+    addServerFile(host, makeFile("mine", "mine.exe"));
+    t.game.attacktimerTimer();
+    const Lines all = {"guard.exe", "trace.exe", "keep.txt", "boom.exe", "other.exe", "mine.exe"};
+    const Lines cleaned = {"guard.exe", "keep.txt", "other.exe"};
+    EXPECT_EQ(fileNames(host), status == "normal" ? all : cleaned) << status;
+  }
+}
+
+TEST(Attacktimer, AntivirusTestsAMovedFileOnlyAgainstTheWordsLeft) {
+  TestGame t;
+  server& host = t.srv(8);
+  host.status = "stable";
+  addServerFile(host, makeFile("thief", "t.exe"));
+  addServerFile(host, makeFile("deleter", "d.del"));
+  addServerFile(host, makeFile("text", "x.txt"));
+  t.game.serverantivirus(8);
+  EXPECT_EQ(fileNames(host), (Lines{"d.del", "x.txt"})) << "deleter is tested before thief";
+
+  host = server{};
+  host.status = "stable";
+  addServerFile(host, makeFile("deleter", "d.del"));
+  addServerFile(host, makeFile("thief", "t.exe"));
+  addServerFile(host, makeFile("text", "x.txt"));
+  t.game.serverantivirus(8);
+  EXPECT_EQ(fileNames(host), Lines{"x.txt"});
+  EXPECT_TRUE(slotsAboveCountEmpty(host));
+}
+
+TEST(Spyreport, ListsEveryUserSlotAndEveryNamedFileOfBuggedServers) {
+  TestGame t;
+  server& host = t.srv(2);
+  host.name = "Alpha";
+  host.status = "bugged";
+  host.servertype = "money";
+  host.suspicion = 42;
+  user& u = seatUser(host, 1, "Nick", "Hacker");
+  u.jumptime = 7;
+  addServerFile(host, makeFile("text", "a.txt"));
+  addServerFile(host, makeFile("targetfile", ""));
+  addServerFile(host, makeFile("text", "b.txt"));
+  t.srv(3).status = "Bugged";  // compared exactly
+
+  t.game.spyreport();
+
+  Lines expected = {"Report on server: 2, Alpha:",
+                    "Status: bugged",
+                    "Type: money",
+                    "Suspicion:42",
+                    "Server users: ",
+                    "Nick : Hacker Time left: 7"};
+  expected.insert(expected.end(), 14, " :  Time left: 0");
+  expected.insert(expected.end(), {"server files:", "a.txt", "b.txt"});
+  EXPECT_EQ(t.console.content, expected);
+}
+
+TEST(Spyreport, PrintsNothingWithoutABuggedServer) {
+  TestGame t;
+  t.srv(1).status = "stable";
+  t.game.spyreport();
+  EXPECT_TRUE(t.console.content.empty());
+}
+
+}  // namespace
+}  // namespace qv
