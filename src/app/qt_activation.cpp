@@ -1,0 +1,85 @@
+#include "app/qt_activation.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
+
+namespace qv {
+namespace {
+
+// How long the start waits for the game window to be on screen, so it is
+// painted before the long typed greeting begins.
+constexpr int kExposeTries = 50;
+constexpr int kExposePollMs = 10;
+
+}  // namespace
+
+ActivationTracker::ActivationTracker(QWidget* gameWindow, std::vector<QWidget*> programWindows,
+                                     std::function<void()> activate)
+    : gameWindow_(gameWindow), activate_(std::move(activate)) {
+  for (QWidget* window : programWindows) programWindows_.emplace_back(window);
+  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+          &ActivationTracker::focusWindowChanged);
+  gameWindow->installEventFilter(this);
+}
+
+void ActivationTracker::gameWindowShown() {
+  gameWindow_->activateWindow();
+  QTimer::singleShot(0, this, [this] {
+    if (gameWindow_ && gameWindow_->isVisible()) becameActive(gameWindow_);
+  });
+}
+
+bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
+  // A hidden window is no longer the active one: showing it again activates.
+  if (watched == gameWindow_ && event->type() == QEvent::Hide && lastActive_ == gameWindow_) {
+    lastActive_ = nullptr;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void ActivationTracker::focusWindowChanged(QWindow* window) {
+  if (!window) return;  // another program took the focus
+  for (const QPointer<QWidget>& candidate : programWindows_) {
+    if (candidate && candidate->windowHandle() == window) {
+      becameActive(candidate);
+      return;
+    }
+  }
+  // A dialog or message box: the window under it stays the active one.
+}
+
+void ActivationTracker::becameActive(QWidget* window) {
+  if (window == lastActive_) return;
+  lastActive_ = window;
+  if (window != gameWindow_ || queued_) return;
+  queued_ = true;
+  QTimer::singleShot(0, this, [this] { runWhenExposed(kExposeTries); });
+}
+
+void ActivationTracker::runWhenExposed(int triesLeft) {
+  if (!gameWindow_ || !gameWindow_->isVisible()) {
+    queued_ = false;
+    return;
+  }
+  const QWindow* handle = gameWindow_->windowHandle();
+  if (triesLeft > 0 && handle && !handle->isExposed()) {
+    QTimer::singleShot(kExposePollMs, this, [this, triesLeft] { runWhenExposed(triesLeft - 1); });
+    return;
+  }
+  queued_ = false;
+  run();
+}
+
+void ActivationTracker::run() {
+  // The start of a game runs a modal dialog; nothing may start it again
+  // while it is still running.
+  if (running_) return;
+  running_ = true;
+  ++activations_;
+  activate_();
+  running_ = false;
+}
+
+}  // namespace qv

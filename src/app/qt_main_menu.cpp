@@ -1,0 +1,144 @@
+#include "app/qt_main_menu.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/qt_glyphs.h"
+#include "app/qt_guard.h"
+#include "app/qt_look.h"
+#include "app/qt_text.h"
+#include "assets/qt_assets.h"
+#include "assets/qt_jpeg.h"
+
+namespace qv {
+namespace {
+
+constexpr QSize kClientSize{650, 346};
+constexpr QPoint kPosition{328, 366};
+
+// The buttons stand one under the other at 48-pixel steps.
+struct MenuButton {
+  const char* caption;
+  MenuGlyph glyph;
+  int top;
+  int fontPixels;
+  QColor colour;  // invalid: the default text colour
+};
+
+QPushButton* makeButton(QWidget* parent, const MenuButton& spec) {
+  auto* button = new QPushButton(menuGlyph(spec.glyph), QString::fromLatin1(spec.caption), parent);
+  button->setGeometry(208, spec.top, 233, 33);
+  button->setFont(computerFont(spec.fontPixels));
+  if (spec.colour.isValid()) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, spec.colour);
+    button->setPalette(palette);
+  }
+  return button;
+}
+
+}  // namespace
+
+QString helpText() {
+  ensureAssetsLoaded();
+  QFile file(QStringLiteral(":/assets/help.txt"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return toQString(file.readAll().toStdString());
+}
+
+TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setWindowTitle(QStringLiteral("Quorvexer v 1.0.0.0.0"));
+  setFont(sansFont(11));
+  setFixedSize(kClientSize);
+  move(kPosition);
+  background_ = loadBackground(QStringLiteral(":/assets/menu.jpg"));
+  createButtons();
+  createHelp();
+  wireButtons();
+  setTabOrder();
+}
+
+void TForm1::createButtons() {
+  MissionEdBtn = makeButton(this, {"MISSION EDITOR", MenuGlyph::MissionEditor, 176, 20, {}});
+  NewGameBtn = makeButton(this, {"NEW GAME", MenuGlyph::NewGame, 80, 20, colours::kRed});
+  CommandsBtn =
+      makeButton(this, {"LIST OF COMMANDS", MenuGlyph::Commands, 128, 21, colours::kBlue});
+  OptionsBtn = makeButton(this, {"OPTIONS", MenuGlyph::Options, 224, 21, colours::kGrey});
+  QuitBtn = makeButton(this, {"QUIT", MenuGlyph::Quit, 272, 21, colours::kGreen});
+}
+
+void TForm1::createHelp() {
+  // Created after the buttons, so both lie above them.
+  Memo1 = new QPlainTextEdit(this);
+  styleTextArea(Memo1, {.verticalScrollBar = true});
+  Memo1->setGeometry(QRect(QPoint(0, 0), kClientSize));
+  Memo1->setPlainText(helpText());
+  Memo1->hide();
+
+  DoneBtn = new QPushButton(QStringLiteral("Done"), this);
+  DoneBtn->setGeometry(557, 320, 75, 25);
+  DoneBtn->hide();
+}
+
+void TForm1::wireButtons() {
+  connect(NewGameBtn, &QPushButton::clicked, this,
+          [this] { guard([this] { NewGameBtnClick(); }); });
+  connect(MissionEdBtn, &QPushButton::clicked, this,
+          [this] { guard([this] { MissionEdBtnClick(); }); });
+  connect(CommandsBtn, &QPushButton::clicked, this,
+          [this] { guard([this] { CommandsBtnClick(); }); });
+  connect(DoneBtn, &QPushButton::clicked, this, [this] { guard([this] { DoneBtnClick(); }); });
+  connect(QuitBtn, &QPushButton::clicked, this, [this] { guard([this] { QuitBtnClick(); }); });
+  // OptionsBtn has no action.
+}
+
+void TForm1::setTabOrder() {
+  QWidget* order[] = {NewGameBtn, CommandsBtn, OptionsBtn, QuitBtn, Memo1, DoneBtn, MissionEdBtn};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void TForm1::NewGameBtnClick() {
+  hide();
+  if (actions_.showGameWindow) actions_.showGameWindow();
+}
+
+void TForm1::MissionEdBtnClick() {
+  hide();
+  if (actions_.showMissionEditor) actions_.showMissionEditor();
+}
+
+void TForm1::CommandsBtnClick() {
+  Memo1->show();
+  DoneBtn->show();
+}
+
+void TForm1::DoneBtnClick() {
+  Memo1->hide();
+  DoneBtn->hide();
+}
+
+void TForm1::QuitBtnClick() {
+  close();
+}
+
+void TForm1::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (background_.isNull()) {
+    painter.fillRect(rect(), palette().window());
+  } else {
+    painter.drawPixmap(rect(), background_);
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // The main window: closing it ends the program, whatever else is open.
+  event->accept();
+  if (actions_.endProgram) actions_.endProgram();
+}
+
+}  // namespace qv

@@ -1,0 +1,114 @@
+#include "app/qt_ports.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <chrono>
+#include <thread>
+
+#include "app/qt_main_menu.h"
+#include "commands/qt_compiler_window.h"
+#include "sim/qt_status_window.h"
+#include "terminal/qt_game_window.h"
+
+namespace qv {
+
+void RealPace::sleep(int milliseconds) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+std::int64_t RealPace::timeOfDayMs() {
+  using namespace std::chrono;
+  const auto sinceEpoch = duration_cast<milliseconds>(system_clock::now().time_since_epoch());
+  constexpr std::int64_t kDayMs = 24LL * 60 * 60 * 1000;
+  return sinceEpoch.count() % kDayMs;
+}
+
+void QtTimers::bind(TimerId id, QTimer* timer) {
+  timers_[static_cast<std::size_t>(id)] = timer;
+}
+
+void QtTimers::setEnabled(TimerId id, bool enabled) {
+  QTimer* timer = timers_[static_cast<std::size_t>(id)];
+  if (!timer) return;
+  if (!enabled) {
+    timer->stop();
+  } else if (!timer->isActive()) {
+    timer->start();
+  }
+}
+
+bool QtTimers::isEnabled(TimerId id) const {
+  const QTimer* timer = timers_[static_cast<std::size_t>(id)];
+  return timer && timer->isActive();
+}
+
+void showWindow(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void QtWindows::attach(TForm1* menu, TForm2* game, TForm3* compiler, TForm5* status) {
+  menu_ = menu;
+  game_ = game;
+  compiler_ = compiler;
+  status_ = status;
+}
+
+void QtWindows::hideGameWindow() {
+  game_->hide();
+}
+
+void QtWindows::showMainMenu() {
+  showWindow(*menu_);
+}
+
+void QtWindows::repaintGameWindow() {
+  game_->repaint();
+}
+
+std::optional<std::string> QtWindows::askMissionFile() {
+  QFileDialog dialog(game_, QStringLiteral("Open"), QStringLiteral("/"),
+                     QStringLiteral("Quorvexer Mission (*qmf)"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
+  dialog.setDefaultSuffix(QStringLiteral("qmf"));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  // A path, not a world text: it goes to the file system in its own encoding.
+  return QFile::encodeName(chosen.front()).toStdString();
+}
+
+void QtWindows::showCompilerWindow() {
+  compiler_->show();
+  compiler_->raise();
+}
+
+bool QtWindows::statusWindowVisible() const {
+  return status_->isVisible();
+}
+
+void QtWindows::setStatusWindowVisible(bool visible) {
+  status_->setVisible(visible);
+}
+
+// The panels' own state: they count as shown while the game window is hidden.
+bool QtWindows::logPanelsVisible() const {
+  return !game_->Memo2->isHidden();
+}
+
+void QtWindows::setLogPanelsVisible(bool visible) {
+  game_->Memo2->setVisible(visible);
+  game_->Memo3->setVisible(visible);
+}
+
+void QtWindows::beep() {
+  QApplication::beep();
+}
+
+}  // namespace qv

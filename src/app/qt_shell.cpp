@@ -1,0 +1,72 @@
+#include "app/qt_shell.h"
+
+#include <QApplication>
+
+#include "app/qt_activation.h"
+#include "app/qt_guard.h"
+#include "app/qt_main_menu.h"
+#include "commands/qt_compiler_window.h"
+#include "missions/qt_editor_window.h"
+#include "sim/qt_status_window.h"
+#include "terminal/qt_game_window.h"
+
+namespace qv {
+
+Shell::Shell(ShellOptions options)
+    : game_(Ports{console_, jumpLog_, fileLog_, compiler_, status_,
+                  options.pace ? *options.pace : realPace_, timers_, windows_}) {
+  // Only the main menu's closing ends the program; the other windows hide.
+  QApplication::setQuitOnLastWindowClosed(false);
+  std::function<void()> endProgram = options.endProgram;
+  if (!endProgram) endProgram = [] { QCoreApplication::exit(0); };
+
+  form1_ = std::make_unique<TForm1>(TForm1::Actions{
+      .showGameWindow = [this] { showWindow(*form2_); },
+      .showMissionEditor = [this] { showWindow(*form4_); },
+      .endProgram = std::move(endProgram),
+  });
+  form2_ = std::make_unique<TForm2>(game_);
+  form4_ = std::make_unique<TForm4>([this] { showWindow(*form1_); });
+  form3_ = std::make_unique<TForm3>(game_);
+  form5_ = std::make_unique<TForm5>(game_);
+  attachPorts();
+
+  activation_ = std::make_unique<ActivationTracker>(
+      form2_.get(),
+      std::vector<QWidget*>{form1_.get(), form2_.get(), form4_.get(), form3_.get(), form5_.get()},
+      [this] { guard([this] { game_.FormActivate(); }); });
+  form2_->onShown = [this] { activation_->gameWindowShown(); };
+}
+
+Shell::~Shell() {
+  // The windows go first: nothing may reach the game once it is gone.
+  activation_.reset();
+  form5_.reset();
+  form3_.reset();
+  form4_.reset();
+  form2_.reset();
+  form1_.reset();
+}
+
+void Shell::attachPorts() {
+  console_.attach(form2_->console, PlainTextPane::Follow::EndAndTyping);
+  jumpLog_.attach(form2_->Memo2);
+  fileLog_.attach(form2_->Memo3);
+  compiler_.attach(form3_->Console);
+  status_.attach(form5_->Memo1);
+  timers_.bind(TimerId::JumpTimer, form2_->JumpTimer);
+  timers_.bind(TimerId::ChatTimer, form2_->ChatTimer);
+  timers_.bind(TimerId::Userfiletimer, form2_->Userfiletimer);
+  timers_.bind(TimerId::CodeTimer, form3_->CodeTimer);
+  windows_.attach(form1_.get(), form2_.get(), form3_.get(), form5_.get());
+}
+
+void Shell::start() {
+  showWindow(*form1_);
+}
+
+int Shell::gameActivations() const {
+  return activation_->activations();
+}
+
+}  // namespace qv

@@ -1,0 +1,40 @@
+#include "commands/qt_compiler_window.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/qt_guard.h"
+#include "app/qt_keys.h"
+#include "app/qt_look.h"
+#include "app/qt_timers.h"
+#include "world/game.h"
+
+namespace qv {
+
+TForm3::TForm3(Game& game) : game_(game) {
+  setWindowTitle(QStringLiteral("COMPILER..."));
+  setFont(sansFont(11));
+  placeWindow(this, {8, 508}, {402, 486}, kSizeableFrame);
+
+  Console = new QPlainTextEdit(this);
+  styleTextArea(Console, {});
+  Console->installEventFilter(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Console);
+
+  CodeTimer = makeTimer(this, 30, [this] { game_.CodeTimerTimer(); });
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Console && event->type() == QEvent::KeyPress) {
+    // The game reads the last line before Return starts a new one.
+    const int key = keyDownCode(*static_cast<QKeyEvent*>(event));
+    guard([&] { game_.compilerConsoleKeyDown(key); });
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace qv

@@ -1,0 +1,32 @@
+#include "sim/qt_status_window.h"
+
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/qt_look.h"
+#include "app/qt_timers.h"
+#include "world/game.h"
+
+namespace qv {
+
+TForm5::TForm5(Game& game) : game_(game) {
+  setWindowTitle(QStringLiteral("Status"));
+  setFont(sansFont(11));
+  placeWindow(this, {940, 326}, {341, 182}, kSizeableFrame);
+  QPalette buttonFace = palette();
+  buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+  setPalette(buttonFace);
+  setAutoFillBackground(true);
+
+  Memo1 = new QPlainTextEdit(this);
+  styleTextArea(Memo1, {});
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Memo1);
+
+  InfoTimer = makeTimer(this, 1000, [this] { game_.InfoTimerTimer(); });
+  InfoTimer->start();
+}
+
+}  // namespace qv

@@ -1,0 +1,96 @@
+#include "terminal/qt_game_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "app/qt_guard.h"
+#include "app/qt_keys.h"
+#include "app/qt_look.h"
+#include "app/qt_timers.h"
+#include "terminal/qt_text_pane.h"
+#include "world/game.h"
+
+namespace qv {
+namespace {
+
+constexpr int kInputHeight = 26;
+
+QPlainTextEdit* makeLogPanel(QWidget* parent, const QRect& geometry, const QString& firstLine) {
+  auto* panel = new QPlainTextEdit(parent);
+  styleTextArea(panel, {.font = sansFont(11)});
+  panel->setGeometry(geometry);
+  panel->setPlainText(firstLine);
+  // A long game writes a line a second; keep only the newest.
+  panel->setMaximumBlockCount(kLogPanelMaxLines);
+  panel->hide();
+  return panel;
+}
+
+}  // namespace
+
+TForm2::TForm2(Game& game) : game_(game) {
+  // No system menu and no title-bar buttons: the game is left by a command.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowTitle(QStringLiteral("RELAY://terminus/172.16.40.9/Hub~/"));
+  placeWindow(this, {409, 508}, {873, 486}, kSizeableFrame);
+  createTextAreas();
+  createTimers();
+  guard([this] { game_.FormCreate(); });
+}
+
+void TForm2::createTextAreas() {
+  console = new QPlainTextEdit(this);
+  styleTextArea(console, {.verticalScrollBar = true, .readOnly = true});
+  Memo1 = new QPlainTextEdit(this);
+  styleTextArea(Memo1, {.verticalScrollBar = true});
+  // The panels lie over the right-hand part of the console.
+  Memo2 = makeLogPanel(this, {696, 0, 153, 185}, QStringLiteral("Memo2"));
+  Memo3 = makeLogPanel(this, {696, 184, 153, 249}, QStringLiteral("Memo3"));
+  layoutTextAreas();
+  for (QPlainTextEdit* area : {console, Memo1}) area->installEventFilter(this);
+  // The player types straight away.
+  Memo1->setFocus();
+}
+
+void TForm2::createTimers() {
+  JumpTimer = makeTimer(this, 999, [this] { game_.JumpTimerTimer(); });
+  ChatTimer = makeTimer(this, 1001, [this] { game_.ChatTimerTimer(); });
+  Userfiletimer = makeTimer(this, 1000, [this] { game_.UserfiletimerTimer(); });
+  attacktimer = makeTimer(this, 1000, [this] { game_.attacktimerTimer(); });
+  attacktimer->start();
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && (watched == console || watched == Memo1)) {
+    // The game reads the input line before the key takes its effect; the
+    // key then goes on as usual (a new line in the input area).
+    const int key = keyDownCode(*static_cast<QKeyEvent*>(event));
+    guard([&] { game_.consoleKeyDown(key, rawLines(*Memo1)); });
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  layoutTextAreas();
+}
+
+void TForm2::layoutTextAreas() {
+  console->setGeometry(0, 0, width(), height() - kInputHeight);
+  Memo1->setGeometry(0, height() - kInputHeight, width(), kInputHeight);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (onShown) onShown();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  // The game's close handler hides the window and shows the menu itself.
+  event->ignore();
+  guard([this] { game_.FormClose(); });
+}
+
+}  // namespace qv
