@@ -1,17 +1,242 @@
 #include "missions/qt_editor_window.h"
 
+#include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <limits>
+
+#include "app/qt_guard.h"
+#include "app/qt_look.h"
+#include "app/qt_text.h"
+#include "assets/qt_jpeg.h"
+#include "missions/qt_editor_glyphs.h"
 
 namespace qv {
+namespace {
+
+const QColor kAqua{0x00, 0xFF, 0xFF};
+const QColor kYellow{0xFF, 0xFF, 0x00};
+const QColor kWhite{0xFF, 0xFF, 0xFF};
+// Shown where the background picture cannot be decoded.
+const QColor kPlainBackground{0x00, 0x00, 0x40};
+
+const QString kMissionFilter = QStringLiteral("Quorvexer Mission File (*.qmf)");
+const char* const kTypeItems[3] = {"change server status", "download file",
+                                   "trasfer money from server"};
+const char* const kServerCaption = "The Name of the targer server (WWW.ZORBLAX.COM)";
+
+// Labels have no background of their own: the picture shows through.
+QLabel* colouredLabel(QWidget* parent, const char* text, const QColor& colour, QPoint at) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  label->setAutoFillBackground(false);
+  label->adjustSize();
+  label->move(at);
+  return label;
+}
+
+QLineEdit* lineEdit(QWidget* parent, const std::string& text, QRect place) {
+  auto* edit = new QLineEdit(toQString(text), parent);
+  edit->setGeometry(place);
+  return edit;
+}
+
+QSpinBox* spinField(QWidget* parent, int value, QRect place) {
+  auto* spin = new QSpinBox(parent);
+  spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+  spin->setValue(value);
+  spin->setGeometry(place);
+  return spin;
+}
+
+// A spin field's text that is not a whole number counts as 0.
+std::int32_t valueOf(const QSpinBox* spin) {
+  bool ok = false;
+  const int value = spin->cleanText().toInt(&ok, 10);
+  return ok ? value : 0;
+}
+
+QPushButton* glyphButton(QWidget* parent, const char* text, const QIcon& glyph, QRect place) {
+  auto* button = new QPushButton(glyph, QString::fromLatin1(text), parent);
+  button->setGeometry(place);
+  return button;
+}
+
+QFileDialog* missionDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
+  auto* dialog = new QFileDialog(parent);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setOption(QFileDialog::HideNameFilterDetails);  // shows "Quorvexer Mission File"
+  dialog->setNameFilter(kMissionFilter);
+  dialog->setAcceptMode(mode);
+  // A name typed into either dialog is taken as it is; a missing file is
+  // reported by the load itself.
+  dialog->setFileMode(QFileDialog::AnyFile);
+  return dialog;
+}
+
+// Runs a dialog; the chosen path, or nothing when the user cancels.
+std::optional<std::string> chosenPath(QFileDialog* dialog) {
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return fromQString(dialog->selectedFiles().constFirst());
+}
+
+}  // namespace
 
 TForm4::TForm4(std::function<void()> showMenu, QWidget* parent)
-    : QWidget(parent), showMenu_(std::move(showMenu)) {
+    : QWidget(parent),
+      beep([] { QApplication::beep(); }),
+      showMenu_(std::move(showMenu)),
+      background_(loadBackground(QStringLiteral(":/assets/editor.jpg"))) {
   setWindowTitle(QStringLiteral("Mission Editor"));
+  setFont(sansFont(11));
+  placeWindow(this, {408, 517}, {450, 318}, kSizeableFrame);
+  createControls();
+  createDialogs();
+  setTabOrder();
+  showMission(EditorMission());
+}
+
+// Focusable controls are created in tab order, so the description box is
+// first and has the focus when the window opens for the first time.
+void TForm4::createControls() {
+  const EditorMission fresh;
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setGeometry(0, 144, 441, 145);
+  MissionNameEd = lineEdit(this, fresh.name, {0, 16, 233, 21});
+  Edit2 = lineEdit(this, fresh.goal, {0, 96, 137, 21});
+
+  RadioGroup1 = new QGroupBox(QStringLiteral("Mission Type"), this);
+  RadioGroup1->setGeometry(232, 40, 209, 105);
+  typeButtons_ = new QButtonGroup(this);
+  for (int i = 0; i < 3; ++i) {
+    auto* item = new QRadioButton(QString::fromLatin1(kTypeItems[i]), RadioGroup1);
+    item->setGeometry(8, 18 + i * 26, 193, 20);
+    typeButtons_->addButton(item, i);
+  }
+  // Like the original group, a change of selection from code runs the click
+  // handler too; it only sets a caption, so running it twice does no harm.
+  connect(typeButtons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) RadioGroup1Click();
+  });
+
+  MoneyEdit = spinField(this, fresh.money, {144, 96, 89, 22});
+  ServernameEd = lineEdit(this, fresh.server, {0, 56, 233, 21});
+  SaveBtn = glyphButton(this, "Save Mission", saveMissionGlyph(), {0, 120, 113, 25});
+  Openbtn = glyphButton(this, "Load Mission", loadMissionGlyph(), {112, 120, 121, 25});
+  SpinEdit1 = spinField(this, fresh.time, {256, 16, 121, 22});
+  connect(SaveBtn, &QPushButton::clicked, this, &TForm4::SaveBtnClick);
+  connect(Openbtn, &QPushButton::clicked, this, &TForm4::OpenbtnClick);
+
+  Label1 = colouredLabel(this, "Mission Name:", colours::kRed, {0, 0});
+  Label4 = colouredLabel(this, kServerCaption, kWhite, {0, 40});
+  Label2 = colouredLabel(this, kGoalStatusLabel, kAqua, {0, 80});
+  Label3 = colouredLabel(this, "Amount:", kYellow, {160, 80});
+  Label5 = colouredLabel(this, "Mission time in seconds:", colours::kRed, {256, 0});
+}
+
+void TForm4::createDialogs() {
+  Open = missionDialog(this, QFileDialog::AcceptOpen);
+  Save = missionDialog(this, QFileDialog::AcceptSave);
+  Save->setDefaultSuffix(QStringLiteral("qmf"));
+  Save->setOption(QFileDialog::DontConfirmOverwrite);  // replaced without asking
+}
+
+void TForm4::setTabOrder() {
+  QWidget* const order[] = {Memo1,     MissionNameEd, Edit2,   typeButtons_->button(0),
+                            MoneyEdit, ServernameEd,  SaveBtn, Openbtn,
+                            SpinEdit1};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  Memo1->setFocus();
+}
+
+int TForm4::selectedType() const {
+  return typeButtons_->checkedId();
+}
+
+void TForm4::selectType(int typeIndex) {
+  if (auto* item = typeButtons_->button(typeIndex)) item->setChecked(true);
+}
+
+EditorMission TForm4::mission() const {
+  EditorMission m;
+  m.name = fromQString(MissionNameEd->text());
+  m.typeIndex = selectedType();
+  m.server = fromQString(ServernameEd->text());
+  m.goal = fromQString(Edit2->text());
+  m.money = valueOf(MoneyEdit);
+  m.description = fromQString(Memo1->toPlainText());
+  m.time = valueOf(SpinEdit1);
+  m.goalLabel = fromQString(Label2->text());
+  return m;
+}
+
+void TForm4::showMission(const EditorMission& m) {
+  MissionNameEd->setText(toQString(m.name));
+  selectType(m.typeIndex);
+  ServernameEd->setText(toQString(m.server));
+  Edit2->setText(toQString(m.goal));
+  MoneyEdit->setValue(m.money);
+  Memo1->setPlainText(toQString(m.description));
+  SpinEdit1->setValue(m.time);
+  Label2->setText(toQString(m.goalLabel));
+  Label2->adjustSize();
+}
+
+void TForm4::RadioGroup1Click() {
+  Label2->setText(toQString(goalLabelAfterTypeClick(selectedType(), fromQString(Label2->text()))));
+  Label2->adjustSize();
+}
+
+void TForm4::SaveBtnClick() {
+  guard([this] {
+    const auto path = chosenPath(Save);
+    if (!path) return;
+    saveMissionBytes(*path, writeMission(mission()));
+    beep();
+  });
+}
+
+void TForm4::OpenbtnClick() {
+  guard([this] {
+    const auto path = chosenPath(Open);
+    if (!path) return;
+    const std::string bytes = loadMissionBytes(*path);
+    // Items read before a bad one stay in the controls, as a failed load
+    // leaves them; the error then reaches the error box.
+    EditorMission loaded = mission();
+    try {
+      readMissionIntoEditor(loaded, bytes);
+    } catch (...) {
+      showMission(loaded);
+      throw;
+    }
+    showMission(loaded);
+  });
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {
   event->accept();
   if (showMenu_) showMenu_();
+}
+
+void TForm4::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (background_.isNull()) {
+    painter.fillRect(rect(), kPlainBackground);
+  } else {
+    painter.drawPixmap(rect(), background_);
+  }
 }
 
 }  // namespace qv
