@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <algorithm>
+#include <sstream>
 
 #include "fakes.h"
 
@@ -9,16 +10,24 @@ namespace {
 
 using test::TestGame;
 
-// The first server address spoken in the chat room, or "" if none was spoken
-// within the given number of ticks.
+bool looksLikeAnAddress(const std::string& word) {
+  return std::count(word.begin(), word.end(), '.') == 3 && word.front() != '.' &&
+         word.back() != '.' && std::all_of(word.begin(), word.end(), [](char c) {
+           return c == '.' || (c >= '0' && c <= '9');
+         });
+}
+
+// The first address spoken in the chat room, or "" if none was spoken within
+// the given number of ticks.
 std::string listenForAnAddress(TestGame& t, int ticks) {
-  const std::regex address(R"((\d{1,3}\.\d{1,3}\.\d{1,3}\.\d{1,3}))");
   std::size_t seen = t.console.content.size();
   for (int tick = 0; tick < ticks; ++tick) {
     t.game.ChatTimerTimer();
     for (; seen < t.console.content.size(); ++seen) {
-      std::smatch match;
-      if (std::regex_search(t.console.content[seen], match, address)) return match[1];
+      std::istringstream words(t.console.content[seen]);
+      for (std::string word; words >> word;) {
+        if (looksLikeAnAddress(word)) return word;
+      }
     }
   }
   return "";
