@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "assets/qt_assets.h"
+#include "assets/qt_jpeg.h"
+
+namespace qv {
+namespace {
+
+QByteArray resource(const QString& path) {
+  ensureAssetsLoaded();
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  return file.readAll();
+}
+
+TEST(Jpeg, TheShippedBackgroundsDecode) {
+  const QImage menu = decodeJpeg(resource(":/assets/menu.jpg"));
+  EXPECT_EQ(menu.size(), QSize(650, 346));
+  const QImage editor = decodeJpeg(resource(":/assets/editor.jpg"));
+  EXPECT_EQ(editor.size(), QSize(450, 318));
+  EXPECT_FALSE(loadBackground(":/assets/menu.jpg").isNull());
+}
+
+TEST(Jpeg, ATruncatedPictureIsRefused) {
+  const QByteArray whole = resource(":/assets/editor.jpg");
+  QString error;
+  EXPECT_TRUE(decodeJpeg(whole.left(whole.size() / 2), &error).isNull());
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_TRUE(decodeJpeg(whole.left(100)).isNull());
+  EXPECT_TRUE(decodeJpeg(QByteArray()).isNull());
+  EXPECT_TRUE(decodeJpeg(QByteArray("not a picture at all")).isNull());
+}
+
+TEST(Jpeg, AHugeDeclaredSizeIsRefusedBeforeAllocating) {
+  QByteArray hostile = resource(":/assets/editor.jpg");
+  // The frame header (SOF0 or SOF2) holds height and width after 5 bytes.
+  qsizetype sof = hostile.indexOf(QByteArray("\xFF\xC0", 2));
+  if (sof < 0) sof = hostile.indexOf(QByteArray("\xFF\xC2", 2));
+  ASSERT_GT(sof, 0);
+  // 60000 x 60000: within what libjpeg itself accepts, far above our cap.
+  for (int i = 0; i < 4; i += 2) {
+    hostile[sof + 5 + i] = static_cast<char>(0xEA);
+    hostile[sof + 6 + i] = static_cast<char>(0x60);
+  }
+  QString error;
+  EXPECT_TRUE(decodeJpeg(hostile, &error).isNull());
+  EXPECT_TRUE(error.contains("too large")) << error.toStdString();
+}
+
+TEST(Jpeg, AMissingPictureGivesANullPixmap) {
+  EXPECT_TRUE(loadBackground(":/assets/none.jpg").isNull());
+}
+
+}  // namespace
+}  // namespace qv
