@@ -16,6 +16,16 @@ namespace {
 // can declare up to 65535 x 65535 pixels.
 constexpr unsigned long long kMaxPixels = 8192ull * 8192ull;
 
+// Decode straight into the pixel layout a pixmap uses where libjpeg can, so
+// showing the picture needs no conversion.
+#if defined(JCS_EXTENSIONS) && Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr J_COLOR_SPACE kOutputSpace = JCS_EXT_BGRX;
+constexpr QImage::Format kOutputFormat = QImage::Format_RGB32;
+#else
+constexpr J_COLOR_SPACE kOutputSpace = JCS_RGB;
+constexpr QImage::Format kOutputFormat = QImage::Format_RGB888;
+#endif
+
 // libjpeg reports errors by calling error_exit, which by default exits the
 // program. Ours jumps back into decodeJpeg instead; warnings (a truncated
 // stream is one) jump back too, so only a whole, clean picture is accepted.
@@ -68,10 +78,10 @@ struct Decoder {
           QStringLiteral("picture too large: %1 x %2").arg(info.image_width).arg(info.image_height);
       return false;
     }
-    info.out_color_space = JCS_RGB;
+    info.out_color_space = kOutputSpace;
     jpeg_start_decompress(&info);
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB888);
+                   kOutputFormat);
     if (image.isNull()) {
       error = QStringLiteral("out of memory");
       return false;
