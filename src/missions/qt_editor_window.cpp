@@ -32,7 +32,16 @@ const QColor kPlainBackground{0x00, 0x00, 0x40};
 const QString kMissionFilter = QStringLiteral("Quorvexer Mission File (*.qmf)");
 const char* const kTypeItems[3] = {"change server status", "download file",
                                    "trasfer money from server"};
-const char* const kServerCaption = "The Name of the targer server (WWW.ZORBLAX.COM)";
+const char* const kServerCaption = "The Name of the targer server (Zorb Bank)";
+
+// Helvetica-like faces come closer to the narrow face the window was drawn
+// in than a desktop's default sans, so the captions keep their places.
+QFont editorFont() {
+  QFont font = sansFont(11);
+  font.setFamilies(
+      {font.family(), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans")});
+  return font;
+}
 
 // Labels have no background of their own: the picture shows through.
 QLabel* colouredLabel(QWidget* parent, const char* text, const QColor& colour, QPoint at) {
@@ -99,7 +108,7 @@ TForm4::TForm4(std::function<void()> showMenu, QWidget* parent)
       showMenu_(std::move(showMenu)),
       background_(loadBackground(QStringLiteral(":/assets/editor.jpg"))) {
   setWindowTitle(QStringLiteral("Mission Editor"));
-  setFont(sansFont(11));
+  setFont(editorFont());
   placeWindow(this, {408, 517}, {450, 318}, kSizeableFrame);
   createControls();
   createDialogs();
@@ -118,6 +127,13 @@ void TForm4::createControls() {
 
   RadioGroup1 = new QGroupBox(QStringLiteral("Mission Type"), this);
   RadioGroup1->setGeometry(232, 40, 209, 105);
+  // Unlike the labels, the group has a face of its own, so its black
+  // captions stay readable on the dark picture.
+  QPalette face = RadioGroup1->palette();
+  face.setColor(QPalette::Window, colours::kSilver);
+  face.setColor(QPalette::WindowText, colours::kBlack);
+  RadioGroup1->setPalette(face);
+  RadioGroup1->setAutoFillBackground(true);
   typeButtons_ = new QButtonGroup(this);
   for (int i = 0; i < 3; ++i) {
     auto* item = new QRadioButton(QString::fromLatin1(kTypeItems[i]), RadioGroup1);
