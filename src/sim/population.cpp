@@ -44,20 +44,8 @@ bool canMove(const user& u) {
 // Cooling of one server on a move attempt: the draw follows a fresh reseed.
 void coolOnAttempt(Game& game, server& host) {
   game.reseed();
-  switch (sim::bandOf(host.suspicion)) {
-    case sim::SuspicionBand::High:
-      addTo(host.suspicion, -game.random(10));
-      break;
-    case sim::SuspicionBand::Middle:
-      addTo(host.suspicion, -game.random(3));
-      break;
-    case sim::SuspicionBand::Low:
-      addTo(host.suspicion, -1);
-      break;
-    case sim::SuspicionBand::Untouched:
-      break;
-  }
-  sim::capSuspicion(host.suspicion);
+  sim::coolSuspicion(
+      host.suspicion, [&game] { return game.random(10); }, [&game] { return game.random(3); });
 }
 
 // A free slot has every field empty or zero.

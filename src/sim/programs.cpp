@@ -28,20 +28,8 @@ constexpr std::int32_t kThiefCost = 5;
 constexpr std::int32_t kEmptiedServerCost = 20;
 
 void coolAfterPrograms(server& host) {
-  switch (sim::bandOf(host.suspicion)) {
-    case sim::SuspicionBand::High:
-      addTo(host.suspicion, -3);
-      break;
-    case sim::SuspicionBand::Middle:
-      addTo(host.suspicion, -2);
-      break;
-    case sim::SuspicionBand::Low:
-      addTo(host.suspicion, -1);
-      break;
-    case sim::SuspicionBand::Untouched:
-      break;
-  }
-  sim::capSuspicion(host.suspicion);
+  sim::coolSuspicion(
+      host.suspicion, [] { return 3; }, [] { return 2; });
 }
 
 }  // namespace

@@ -96,9 +96,7 @@ void Game::userupload(int serverIndex, int slot) {
   user& u = host.users[slot];
   if (host.filecount >= kServerFileSlots || u.filecount <= 0) return;
   const int f = random(u.filecount) + 1;
-  Afile& copy = host.files[host.filecount + 1];
-  copy = u.files[f];
-  addTo(host.filecount, 1);
+  const Afile& copy = sim::appendCopy(host.files, host.filecount, u.files[f]);
   addTo(host.suspicion, kUploadCost);
   if (world.player.currentserver == serverIndex) {
     addLine(u.nickname + " uploaded file: " + copy.name);
@@ -110,9 +108,7 @@ void Game::userdownload(int serverIndex, int slot) {
   user& u = host.users[slot];
   if (u.filecount >= kUserFileSlots || host.filecount <= 0) return;
   const int r = random(host.filecount);
-  Afile& copy = u.files[u.filecount + 1];
-  copy = host.files[r + 1];
-  addTo(u.filecount, 1);
+  const Afile& copy = sim::appendCopy(u.files, u.filecount, host.files[r + 1]);
   addTo(host.suspicion, kDownloadCost);
   if (world.player.currentserver == serverIndex) {
     addLine(u.nickname + " has downloaded file: " + copy.name);
