@@ -55,21 +55,14 @@ void PlainTextPane::appendLine(const std::string& line) {
 }
 
 void PlainTextPane::replaceLastLine(const std::string& line) {
-  if (!area_) return;
-  if (holdsNoLines()) {
-    appendLine(line);
-    return;
-  }
-  QTextCursor cursor(area_->document());
-  cursor.movePosition(QTextCursor::End);
-  cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
-  const bool stillEmpty = line.empty() && area_->document()->isEmpty();
-  cursor.insertText(toQString(line));
-  if (stillEmpty) emptyLineAppended_ = true;
-  followChange(true);
+  writeLastLine(line, true);
 }
 
 void PlainTextPane::appendToLastLine(const std::string& text) {
+  writeLastLine(text, false);
+}
+
+void PlainTextPane::writeLastLine(const std::string& text, bool replace) {
   if (!area_) return;
   if (holdsNoLines()) {
     appendLine(text);
@@ -77,8 +70,9 @@ void PlainTextPane::appendToLastLine(const std::string& text) {
   }
   QTextCursor cursor(area_->document());
   cursor.movePosition(QTextCursor::End);
+  if (replace) cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
   cursor.insertText(toQString(text));
-  followChange(false);
+  followChange(replace);
 }
 
 std::string PlainTextPane::lastLine() const {

@@ -43,6 +43,8 @@ class PlainTextPane : public TextPane {
 
  private:
   bool holdsNoLines() const;
+  // Replaces the last line or appends to it.
+  void writeLastLine(const std::string& text, bool replace);
   void followChange(bool repaintNow);
 
   QPlainTextEdit* area_ = nullptr;

@@ -24,11 +24,17 @@ bool panelsShown(Shell& shell) {
   return !shell.form2().Memo2->isHidden();
 }
 
-TEST(ConsoleKeyDown, ReturnHandsOverTheLastInputLine) {
+class ConsoleKeyDown : public testing::Test {
+ protected:
+  void SetUp() override {
+    h.shell.start();
+    h.startGame();
+  }
   ShellHarness h;
-  h.shell.start();
-  h.startGame();
   QPlainTextEdit* input = h.shell.form2().Memo1;
+};
+
+TEST_F(ConsoleKeyDown, ReturnHandsOverTheLastInputLine) {
   input->insertPlainText("//Timers");
 
   pressKey(input, Qt::Key_Return);
@@ -46,28 +52,21 @@ TEST(ConsoleKeyDown, ReturnHandsOverTheLastInputLine) {
   EXPECT_EQ(input->toPlainText(), "//Timers\n\n\n");
 }
 
-TEST(ConsoleKeyDown, OtherKeysOnlyEdit) {
-  ShellHarness h;
-  h.shell.start();
-  h.startGame();
-  QPlainTextEdit* input = h.shell.form2().Memo1;
+TEST_F(ConsoleKeyDown, OtherKeysOnlyEdit) {
   input->insertPlainText("//Timer");
   pressKey(input, Qt::Key_S, "s");
   EXPECT_EQ(input->toPlainText(), "//Timers");
   EXPECT_FALSE(panelsShown(h.shell));
 }
 
-TEST(ConsoleKeyDown, ReturnInTheConsoleRunsTheInputLineAgain) {
-  ShellHarness h;
-  h.shell.start();
-  h.startGame();
-  TForm2& window = h.shell.form2();
-  window.Memo1->insertPlainText("//Timers");
-  const QString console = window.console->toPlainText();
-  pressKey(window.console, Qt::Key_Return);
+TEST_F(ConsoleKeyDown, ReturnInTheConsoleRunsTheInputLineAgain) {
+  QPlainTextEdit* console = h.shell.form2().console;
+  input->insertPlainText("//Timers");
+  const QString before = console->toPlainText();
+  pressKey(console, Qt::Key_Return);
   EXPECT_TRUE(panelsShown(h.shell));
-  EXPECT_EQ(window.console->toPlainText(), console);
-  EXPECT_EQ(window.Memo1->toPlainText(), "//Timers");
+  EXPECT_EQ(console->toPlainText(), before);
+  EXPECT_EQ(input->toPlainText(), "//Timers");
 }
 
 TEST(TypedLine, EveryStepIsPaintedBeforeItsPause) {
