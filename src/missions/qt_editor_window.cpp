@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -97,7 +98,8 @@ QFileDialog* missionDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
 // Runs a dialog; the chosen path, or nothing when the user cancels.
 std::optional<std::string> chosenPath(QFileDialog* dialog) {
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-  return fromQString(dialog->selectedFiles().constFirst());
+  // A path is no world text: it goes to the file system in its own encoding.
+  return QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
 }
 
 }  // namespace

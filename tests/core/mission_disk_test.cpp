@@ -5,13 +5,11 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
+#include "mission_scratch_folder.h"
 #include "missions/mission_file.h"
 #include "world/game_error.h"
 #include "world/records.h"
@@ -23,30 +21,13 @@ namespace fs = std::filesystem;
 
 class MissionDisk : public testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "qv-missions-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+  std::string path(const std::string& name) const { return folder_.path(name); }
+  std::size_t entries() const { return folder_.entries(); }
+  static void put(const std::string& file, const std::string& bytes) {
+    test::ScratchFolder::put(file, bytes);
   }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
-
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-  static void put(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  static std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
-  // Names in the folder, to see that no temporary file was left behind.
-  std::size_t entries() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
+  static std::string contents(const std::string& file) {
+    return test::ScratchFolder::contents(file);
   }
 
   // Loads into a filled record the way a game start does; returns the error
@@ -63,7 +44,8 @@ class MissionDisk : public testing::Test {
     return message;
   }
 
-  fs::path dir_;
+  test::ScratchFolder folder_;
+  const fs::path& dir_ = folder_.dir();
 };
 
 const std::string kMission = "N\r\nserverstatus\r\nS\r\ndown\r\n\r\n0\r\nD\r\n300\r\n";

@@ -300,6 +300,29 @@ TEST(MissionReaders, UnknownKeywordIsStoredByTheGameAndIgnoredByTheEditor) {
   EXPECT_EQ(e.money, 0);
 }
 
+// Any bytes at all either load or fail with the one reader error.
+TEST(MissionReaders, ArbitraryBytesLoadOrFailCleanly) {
+  const char alphabet[] = {'\r', '\n', '\x1A', ' ', '\t', '-', '+',
+                           '$',  'x',  '0',    '9', 'f',  'z', '\xFF'};
+  std::uint32_t seed = 12345;
+  for (int round = 0; round < 3000; ++round) {
+    std::string bytes;
+    for (int i = static_cast<int>(seed % 40); i > 0; --i) {
+      seed = seed * 134775813u + 1u;
+      bytes += alphabet[(seed >> 16) % sizeof alphabet];
+    }
+    seed = seed * 134775813u + 1u;
+    TMission m;
+    EditorMission e;
+    for (const auto& error : {errorOf([&] { readMissionInto(m, bytes); }),
+                              errorOf([&] { readMissionIntoEditor(e, bytes); })}) {
+      EXPECT_EQ(error.value_or(kInvalid), kInvalid);
+    }
+    EXPECT_GE(e.typeIndex, 0);
+    EXPECT_LE(e.typeIndex, 2);
+  }
+}
+
 TEST(MissionEditor, GoalLabelFollowsTheTypeClicks) {
   std::string label = kGoalStatusLabel;
   label = goalLabelAfterTypeClick(1, label);

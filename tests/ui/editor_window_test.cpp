@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QFileDialog>
@@ -12,19 +12,15 @@
 #include <QSpinBox>
 #include <QStringList>
 #include <QTimer>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "app/qt_guard.h"
+#include "mission_scratch_folder.h"
 #include "missions/mission_file.h"
 #include "missions/qt_editor_window.h"
 
 namespace qv {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Answers the next modal file dialog. Polls every 10 ms; a watchdog fails the
 // test and closes the dialog instead of hanging when the answer never comes.
@@ -62,7 +58,7 @@ std::function<void(QFileDialog*)> typeName(const std::string& path) {
   return [path](QFileDialog* dialog) {
     auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(nameBox, nullptr);
-    nameBox->setText(QString::fromStdString(path));
+    nameBox->setText(QString::fromUtf8(path));
     static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it, QDialog does not
   };
 }
@@ -74,9 +70,6 @@ void cancel(QFileDialog* dialog) {
 class EditorWindow : public testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "qv-editor-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     form_ = std::make_unique<TForm4>([this] { ++menuShown_; });
     form_->beep = [this] { ++beeps_; };
     setErrorBoxHook([this](const QString& text) { boxes_ << text; });
@@ -84,18 +77,14 @@ class EditorWindow : public testing::Test {
   void TearDown() override {
     setErrorBoxHook(nullptr);
     form_.reset();
-    fs::remove_all(dir_);
   }
 
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string path(const std::string& name) const { return folder_.path(name); }
   static std::string contents(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return test::ScratchFolder::contents(file);
   }
   static void put(const std::string& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
+    test::ScratchFolder::put(file, bytes);
   }
 
   void saveAs(const std::string& typed) {
@@ -113,7 +102,7 @@ class EditorWindow : public testing::Test {
     return form_->RadioGroup1->findChildren<QRadioButton*>();
   }
 
-  fs::path dir_;
+  test::ScratchFolder folder_;
   std::unique_ptr<TForm4> form_;
   int beeps_ = 0;
   int menuShown_ = 0;
@@ -224,6 +213,15 @@ TEST_F(EditorWindow, SavesTheExactBytesWithOneBeep) {
   saveAs(path("lights.qmf"));
   EXPECT_NE(contents(path("lights.qmf")).find("aquiremoney\r\n"), std::string::npos);
   EXPECT_EQ(beeps_, 2);
+}
+
+TEST_F(EditorWindow, PathsKeepTheFileSystemEncoding) {
+  const std::string folder = path("caf\xC3\xA9");  // UTF-8, as the file system names it
+  ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+  saveAs(folder + "/m");
+  EXPECT_EQ(contents(folder + "/m.qmf"), writeMission(form_->mission()));
+  load(folder + "/m.qmf");
+  EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join('|').toStdString();
 }
 
 TEST_F(EditorWindow, CancelledOrFailedSaveDoesNotBeep) {
