@@ -156,6 +156,10 @@ TEST_F(EditorWindow, LooksAsDrawn) {
   EXPECT_EQ(f.Memo1->toPlainText(),
             "Type the description of the mission here. You can disclose information if you "
             "want.");
+  EXPECT_EQ(f.Save->nameFilters(), QStringList{"Quorvexer Mission File (*.qmf)"});
+  EXPECT_EQ(f.Save->defaultSuffix(), "qmf");
+  EXPECT_TRUE(f.Save->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(f.Open->defaultSuffix(), "");
   EXPECT_EQ(f.RadioGroup1->title(), "Mission Type");
   const auto items = RadioGroup1Items();
   ASSERT_EQ(items.size(), 3);
