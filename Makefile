@@ -44,3 +44,21 @@ fuzz: deps
 	  build/fuzz/fuzz/$${h}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
 	    -dict=fuzz/commands.dict -print_final_stats=1 build/fuzz-corpus/$$h fuzz/corpus/$$h; \
 	done
+
+.PHONY: soak bench screenshots package
+# Hours of simulated play on the sanitizer build, with the world's rules
+# checked every tick.
+soak:
+	@scripts/soak.sh
+
+# Every benchmark, each figure printed beside its floor.
+bench:
+	@scripts/bench.sh
+
+# Pictures of the five windows from a scripted game, into docs/.
+screenshots:
+	@scripts/screenshots.sh
+
+# An installable Debian package in build/release.
+package:
+	@scripts/package.sh
