@@ -6,16 +6,41 @@ if(QV_BUILD_UI)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/quorvexer.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # Fixed sizes rendered from the SVG by scripts/render-icons.sh: menus and
+  # task bars that do not draw SVG pick these.
+  foreach(size IN ITEMS 16 24 32 48 64 128 256)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/quorvexer-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME quorvexer.png)
+  endforeach()
 endif()
 
 set(CPACK_PACKAGE_NAME quorvexer)
 set(CPACK_PACKAGE_VENDOR "Quorvexer developers")
-set(CPACK_PACKAGE_CONTACT "Quorvexer developers <quorvexer@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Hacking simulation game: dial servers, plant programs, stay unseen")
+set(CPACK_PACKAGE_CONTACT "Quorvexer developers <maintainers@quorvexer.example>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "hacking simulation game")
+# Debian's long description: every line after the summary starts with a space,
+# and a line holding only " ." separates paragraphs.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
+ A single-player desktop game that simulates computer hacking. Dial
+ servers from a text console, eavesdrop on a hacker chat room, build
+ deleter and thief programs in the compiler and plant them, while a
+ population of users moves between servers and their suspicion rises
+ and cools.
+ .
+ Three sample missions are included, and a mission editor makes more.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps reads the binary's libraries (Qt, libjpeg, the C++ runtime)
+# and writes the Depends line with the versions this build needs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Debug symbols would triple the download for nothing a player uses.
+set(CPACK_STRIP_FILES ON)
+# Directories the package creates are 0755 whatever the build user's umask.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 include(CPack)
