@@ -20,16 +20,16 @@ set(CPACK_PACKAGE_VENDOR "Quorvexer developers")
 set(CPACK_PACKAGE_CONTACT "Quorvexer developers <maintainers@quorvexer.example>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "hacking simulation game")
-# Debian's long description: every line after the summary starts with a space,
-# and a line holding only " ." separates paragraphs.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- A single-player desktop game that simulates computer hacking. Dial
- servers from a text console, eavesdrop on a hacker chat room, build
- deleter and thief programs in the compiler and plant them, while a
- population of users moves between servers and their suspicion rises
- and cools.
- .
- Three sample missions are included, and a mission editor makes more.")
+# The long description under the summary line; cpack indents it and turns the
+# empty line into Debian's paragraph break.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "A single-player desktop game that simulates computer hacking. Dial
+servers from a text console, eavesdrop on a hacker chat room, build
+deleter and thief programs in the compiler and plant them, while a
+population of users moves between servers and their suspicion rises
+and cools.
+
+Three sample missions are included, and a mission editor makes more.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
