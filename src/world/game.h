@@ -73,8 +73,8 @@ class Game {
   void createdeleter();
   void createthief();
   void randomcode(std::int32_t size);
-  void CodeTimerTimer();                    // compiler window's timer
-  void compilerConsoleKeyDown(int key);     // compiler window's ConsoleKeyDown
+  void CodeTimerTimer();                 // compiler window's timer
+  void compilerConsoleKeyDown(int key);  // compiler window's ConsoleKeyDown
   void CompileProgram();
   void bankaccount();
   void logfile();
@@ -101,6 +101,7 @@ class Game {
 
  private:
   Ports ports_;
+  bool starting_ = false;  // a start sequence is under way (FormActivate)
 };
 
 }  // namespace qv

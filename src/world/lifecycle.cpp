@@ -5,19 +5,6 @@
 namespace qv {
 namespace {
 
-// True while a start sequence runs. The mission dialog is modal: when it
-// closes, the windowing system activates the game window again, and that
-// activation must not begin a second start inside the first one.
-bool startInProgress = false;
-
-class StartGuard {
- public:
-  StartGuard() { startInProgress = true; }
-  ~StartGuard() { startInProgress = false; }
-  StartGuard(const StartGuard&) = delete;
-  StartGuard& operator=(const StartGuard&) = delete;
-};
-
 // A cancelled dialog or an empty name reads nothing: the mission keeps what
 // it held. A file that cannot be read throws, ending the start.
 void readChosenMission(Game& game) {
@@ -37,8 +24,15 @@ void Game::FormCreate() {
 // mission file that fails to read leaves activated false, so the next
 // activation starts over.
 void Game::FormActivate() {
-  if (activated || startInProgress) return;
-  const StartGuard guard;
+  // The mission dialog is modal: when it closes, the windowing system
+  // activates the game window again, and that activation must not begin a
+  // second start inside this one.
+  if (activated || starting_) return;
+  starting_ = true;
+  struct EndOfStart {
+    bool& flag;
+    ~EndOfStart() { flag = false; }
+  } endOfStart{starting_};
   ports().console.clear();
   world.player.currentserver = kNotConnected;
   ports().windows.repaintGameWindow();
