@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# Proves the Debian package installs and starts on a clean Debian 12: builds a
+# minimal bookworm tree with debootstrap from the mirror this machine's apt
+# uses, lets apt install the package there (so every library must come from the
+# Depends line), and starts the game in it. Run as root; it takes a few minutes
+# and about 0.5 GB, and removes the tree afterwards (QV_KEEP_CHROOT=1 keeps it).
+#
+#   scripts/check-package.sh [build/release/quorvexer_1.0.0_amd64.deb]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+[ "$(id -u)" -eq 0 ] || { echo "Run as root: debootstrap and chroot need it." >&2; exit 1; }
+
+deb=${1:-$(find build/release -maxdepth 1 -name 'quorvexer_*.deb' 2>/dev/null | head -n 1)}
+if [ -z "$deb" ] || [ ! -f "$deb" ]; then
+  echo "No package found: run make package first." >&2
+  exit 1
+fi
+root=${QV_CHROOT:-/tmp/clean}
+case "$root" in
+  /?*) ;;
+  *) echo "QV_CHROOT must be an absolute path other than /." >&2; exit 1 ;;
+esac
+root=${root%/}
+
+failures=0
+# expect WHAT COMMAND...: runs the command and reports WHAT as passed or failed.
+expect() {
+  local what=$1
+  shift
+  if "$@"; then echo "PASS: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+
+# --- the chroot's life: nothing below may outlive the script ---------------
+
+mounted_under() { awk -v r="$root" '$2 == r || index($2, r "/") == 1 { print $2 }' /proc/mounts; }
+
+unmount_all() {
+  local m
+  # Deepest first, so nested mounts come off before their parents.
+  for m in $(mounted_under | sort -r); do umount "$m" || umount -l "$m"; done
+}
+
+remove_root() {
+  [ -e "$root" ] || return 0
+  unmount_all
+  if [ -n "$(mounted_under)" ]; then
+    echo "Still mounted under $root; not removing it." >&2
+    return 1
+  fi
+  # --one-file-system: never follow a mount we failed to see into the host.
+  rm -rf --one-file-system "$root"
+}
+
+finish() {
+  if [ "${QV_KEEP_CHROOT:-0}" = 1 ]; then
+    unmount_all
+    echo "Kept $root"
+  else
+    remove_root
+  fi
+}
+trap finish EXIT
+
+in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+
+# --- a clean bookworm ------------------------------------------------------
+
+# The host's own Debian repositories for bookworm and its updates (apt reads
+# both sources formats for us); a plain Debian mirror when there are none.
+# shellcheck disable=SC2016 # $(...) are apt's fields, not the shell's
+host_repos() { apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(TARGET_OF)' 2>/dev/null |
+  awk '$3 == "deb" && $2 ~ /^bookworm(-updates|-security)?$/ { print $1, $2 }' | sort -u; }
+
+repos=$(host_repos)
+mirror=${QV_MIRROR:-$(awk '$2 == "bookworm" { print $1; exit }' <<<"$repos")}
+mirror=${mirror:-http://deb.debian.org/debian}
+[ -n "$repos" ] || repos="$mirror bookworm"
+
+scripts/install-deps.sh --extra debootstrap
+remove_root
+echo "== debootstrap bookworm from $mirror into $root"
+debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
+  { tail -n 20 "$root.debootstrap.log" >&2; exit 1; }
+rm -f "$root.debootstrap.log"
+
+# The same release, updates and security suites a fresh installation has.
+awk '{ print "deb " $1 " " $2 " main" }' <<<"$repos" >"$root/etc/apt/sources.list"
+cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+# Packages must not start services in the tree.
+printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+chmod +x "$root/usr/sbin/policy-rc.d"
+mount -t proc proc "$root/proc"
+
+# --- install: apt must resolve every dependency by itself -------------------
+
+cp "$deb" "$root/tmp/"
+name=$(basename "$deb")
+echo "== apt-get install /tmp/$name"
+in_root apt-get update -qq
+# Without recommends: the Depends line alone must be enough to run.
+if ! in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  "/tmp/$name" >"$root/tmp/install.log" 2>&1; then
+  tail -n 30 "$root/tmp/install.log"
+  echo "FAIL: apt could not install $name"
+  exit 1
+fi
+echo "PASS: apt installed $name and its dependencies"
+
+echo "== dpkg -L quorvexer"
+listing=$(in_root dpkg -L quorvexer)
+echo "$listing"
+for path in /usr/bin/quorvexer /usr/share/applications/quorvexer.desktop \
+  /usr/share/icons/hicolor/scalable/apps/quorvexer.svg \
+  /usr/share/icons/hicolor/48x48/apps/quorvexer.png; do
+  expect "installs $path" grep -qx "$path" <<<"$listing"
+done
+missions=$(grep -c '^/usr/share/quorvexer/missions/.*\.qmf$' <<<"$listing" || true)
+expect "installs the 3 sample missions (found $missions)" [ "$missions" -eq 3 ]
+
+missing=$(in_root ldd /usr/bin/quorvexer | grep 'not found' || true)
+expect "every shared library is found${missing:+: $missing}" [ -z "$missing" ]
+
+# --- run ---------------------------------------------------------------------
+
+echo "== start on the offscreen platform for 5 s"
+set +e
+in_root env QT_QPA_PLATFORM=offscreen timeout 5 quorvexer >"$root/tmp/run.log" 2>&1
+status=$?
+set -e
+sed 's/^/  | /' "$root/tmp/run.log"
+# 124: still in its event loop when timeout stopped it.
+expect "ran its event loop until stopped (exit $status, 124 expected)" [ "$status" -eq 124 ]
+
+echo "== start without a display"
+set +e
+in_root quorvexer >"$root/tmp/nodisplay.out" 2>"$root/tmp/nodisplay.err"
+status=$?
+set -e
+sed 's/^/  | /' "$root/tmp/nodisplay.err"
+lines=$(wc -l <"$root/tmp/nodisplay.err")
+expect "exits 2 without a display (exit $status)" [ "$status" -eq 2 ]
+expect "says why in one line on stderr ($lines lines)" [ "$lines" -eq 1 ]
+expect "prints nothing on stdout" [ ! -s "$root/tmp/nodisplay.out" ]
+
+echo "== installed size"
+# shellcheck disable=SC2016 # ${...} are dpkg's fields
+in_root dpkg-query -W -f='${Package} ${Version}: ${Installed-Size} KiB installed\n${Depends}\n' quorvexer
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "All checks passed on a clean Debian 12."
