@@ -1,6 +1,7 @@
 // Time of one world generation, median of many runs. Generation happens in
 // the first activation of the game window, between typed lines, so it must
-// feel immediate.
+// feel immediate. The figure is printed beside its target, never asserted:
+// a slow machine is no failure of the program.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -35,5 +36,5 @@ int main() {
   std::printf(
       "GenerateGame: median %.3f ms over %d runs (min %.3f, max %.3f); target < %.1f ms: %s\n",
       median, kRuns, times.front(), times.back(), kTargetMs, median < kTargetMs ? "met" : "MISSED");
-  return median < kTargetMs ? 0 : 1;
+  return 0;
 }

@@ -56,23 +56,28 @@ inline std::string driveFault(const Tplayer& player) {
   return {};
 }
 
-// The general rules of brokenInvariant, and stricter packing: no untyped
-// file below a count, no leftovers in a freed user slot.
-inline std::string worldFault(const World& world) {
-  if (auto fault = brokenInvariant(world); !fault.empty()) return fault;
+// Stricter packing than brokenInvariant: no untyped file below a count, no
+// leftovers in a freed user slot. Cheap enough to run after every handler.
+inline std::string strictPackingFault(const World& world) {
   for (int i = 1; i <= kServerCount; ++i) {
     const server& host = world.servers[i];
-    const std::string where = "server " + std::to_string(i) + ": ";
+    auto where = [i] { return "server " + std::to_string(i) + ": "; };
     if (auto fault = packingFault(host.files, host.filecount, kServerFileSlots); !fault.empty()) {
-      return where + fault;
+      return where() + fault;
     }
     for (int j = 1; j <= kUserSlots; ++j) {
       if (auto fault = userFault(host.users[j]); !fault.empty()) {
-        return where + "user " + std::to_string(j) + ": " + fault;
+        return where() + "user " + std::to_string(j) + ": " + fault;
       }
     }
   }
   return driveFault(world.player);
+}
+
+// Every rule: the general ones of brokenInvariant and the packing above.
+inline std::string worldFault(const World& world) {
+  if (auto fault = brokenInvariant(world); !fault.empty()) return fault;
+  return strictPackingFault(world);
 }
 
 inline std::string suspicionFault(const World& world) {
@@ -282,7 +287,7 @@ class Soak {
 
   void jumpTick(Game& g) {
     g.JumpTimerTimer();
-    check(worldFault(t_.world()), "a jump tick");
+    check(strictPackingFault(t_.world()), "a jump tick");
     t_.jumpLog.clear();
   }
 
@@ -292,13 +297,13 @@ class Soak {
       check("no closing log line", "a file tick");
     }
     t_.fileLog.clear();
-    check(worldFault(t_.world()), "a file tick");
+    check(strictPackingFault(t_.world()), "a file tick");
   }
 
   void attackTick(Game& g) {
     g.attacktimerTimer();
     check(suspicionFault(t_.world()), "cooling");
-    check(worldFault(t_.world()), "a program tick");
+    check(strictPackingFault(t_.world()), "a program tick");
     if (++seconds_ % 500 == 0) plantProgram();
   }
 
@@ -307,11 +312,10 @@ class Soak {
     check(driveFault(t_.world().player), "a compiler tick");
   }
 
+  // Once a second, typed or not, every rule is checked.
   void keyboard() {
-    if (player_.maybeType()) {
-      ++linesTyped_;
-      check(worldFault(t_.world()), "a command");
-    }
+    if (player_.maybeType()) ++linesTyped_;
+    check(worldFault(t_.world()), "a second");
     dropHarnessRecords();
   }
 
