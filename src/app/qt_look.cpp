@@ -1,5 +1,6 @@
 #include "app/qt_look.h"
 
+#include <QEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -14,7 +15,35 @@ QFont face(const QString& family, QFont::StyleHint hint, int pixelSize) {
   return font;
 }
 
+// Waits for the widget's first Show event, then leaves.
+class FirstShow : public QObject {
+ public:
+  FirstShow(QWidget* widget, QFont font, std::function<void()> whenShown)
+      : QObject(widget), font_(std::move(font)), whenShown_(std::move(whenShown)) {
+    widget->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      auto* widget = static_cast<QWidget*>(watched);
+      widget->removeEventFilter(this);
+      widget->setFont(font_);
+      if (whenShown_) whenShown_();
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QFont font_;
+  std::function<void()> whenShown_;
+};
+
 }  // namespace
+
+void setFontOnFirstShow(QWidget* widget, const QFont& font, std::function<void()> whenShown) {
+  new FirstShow(widget, font, std::move(whenShown));
+}
 
 QFont courierFont(int pixelSize) {
   QFont font = face(QStringLiteral("Courier"), QFont::TypeWriter, pixelSize);
@@ -39,7 +68,7 @@ void styleTextArea(QPlainTextEdit* area, const TextAreaLook& look) {
     palette.setColor(group, QPalette::Text, look.text);
   }
   area->setPalette(palette);
-  area->setFont(look.font);
+  setFontOnFirstShow(area, look.font);
   area->setUndoRedoEnabled(false);
   area->setReadOnly(look.readOnly);
   area->setLineWrapMode(look.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QSize>
+#include <functional>
 
 class QPlainTextEdit;
 class QWidget;
@@ -35,7 +36,12 @@ struct TextAreaLook {
   bool readOnly = false;
 };
 
-// Gives a text area its look. Undo is off: no area of the game offers it,
+// Loading a face takes a few milliseconds, and most windows stay hidden
+// while the menu is painted for the first time. This gives a widget its font
+// only when it is first shown (before it is painted), then runs whenShown.
+void setFontOnFirstShow(QWidget* widget, const QFont& font, std::function<void()> whenShown = {});
+
+// Gives a text area its look (its font on first show). Undo is off: no area of the game offers it,
 // and it would keep every typed step of a long game.
 void styleTextArea(QPlainTextEdit* area, const TextAreaLook& look);
 

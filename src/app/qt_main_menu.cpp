@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <vector>
 
 #include "app/qt_glyphs.h"
 #include "app/qt_guard.h"
@@ -58,7 +59,7 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
   move(kPosition);
   background_ = loadBackground(QStringLiteral(":/assets/menu.jpg"));
   createButtons();
-  createHelp();
+  createDoneButton();
   wireButtons();
   setTabOrder();
 }
@@ -72,16 +73,26 @@ void TForm1::createButtons() {
   QuitBtn = makeButton(this, {"QUIT", MenuGlyph::Quit, 272, 21, colours::kGreen});
 }
 
-void TForm1::createHelp() {
-  // Created after the buttons, so both lie above them.
-  Memo1 = new QPlainTextEdit(this);
-  styleTextArea(Memo1, {.verticalScrollBar = true});
-  Memo1->setGeometry(QRect(QPoint(0, 0), kClientSize));
-  Memo1->setPlainText(helpText());
-  Memo1->hide();
+QPlainTextEdit* TForm1::Memo1() {
+  if (help_) return help_;
+  // Above the buttons, under "Done", so the help covers the whole menu.
+  help_ = new QPlainTextEdit(this);
+  styleTextArea(help_, {.verticalScrollBar = true});
+  help_->setGeometry(QRect(QPoint(0, 0), kClientSize));
+  help_->setPlainText(helpText());
+  help_->setAccessibleName(QStringLiteral("Help text"));
+  help_->setAccessibleDescription(QStringLiteral("The list of commands, editable"));
+  help_->hide();
+  help_->stackUnder(DoneBtn);
+  setTabOrder();
+  return help_;
+}
 
+void TForm1::createDoneButton() {
   DoneBtn = new QPushButton(QStringLiteral("Done"), this);
   DoneBtn->setGeometry(557, 320, 75, 25);
+  DoneBtn->setAccessibleName(QStringLiteral("Done"));
+  DoneBtn->setAccessibleDescription(QStringLiteral("Hides the list of commands"));
   DoneBtn->hide();
 }
 
@@ -98,8 +109,10 @@ void TForm1::wireButtons() {
 }
 
 void TForm1::setTabOrder() {
-  QWidget* order[] = {NewGameBtn, CommandsBtn, OptionsBtn, QuitBtn, Memo1, DoneBtn, MissionEdBtn};
-  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  std::vector<QWidget*> order = {NewGameBtn, CommandsBtn, OptionsBtn, QuitBtn};
+  if (help_) order.push_back(help_);
+  order.insert(order.end(), {DoneBtn, MissionEdBtn});
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void TForm1::NewGameBtnClick() {
@@ -113,12 +126,12 @@ void TForm1::MissionEdBtnClick() {
 }
 
 void TForm1::CommandsBtnClick() {
-  Memo1->show();
+  Memo1()->show();
   DoneBtn->show();
 }
 
 void TForm1::DoneBtnClick() {
-  Memo1->hide();
+  Memo1()->hide();
   DoneBtn->hide();
 }
 

@@ -30,7 +30,9 @@ class TForm1 : public QWidget {
   QPushButton* CommandsBtn;
   QPushButton* OptionsBtn;
   QPushButton* QuitBtn;
-  QPlainTextEdit* Memo1;
+  // The help text area, built when it is first asked for: it stays hidden
+  // until "LIST OF COMMANDS", and the menu paints sooner without it.
+  QPlainTextEdit* Memo1();
   QPushButton* DoneBtn;
 
   void NewGameBtnClick();
@@ -45,11 +47,12 @@ class TForm1 : public QWidget {
 
  private:
   void createButtons();
-  void createHelp();
+  void createDoneButton();
   void wireButtons();
   void setTabOrder();
 
   Actions actions_;
+  QPlainTextEdit* help_ = nullptr;
   QPixmap background_;
 };
 

@@ -105,15 +105,14 @@ std::optional<std::string> chosenPath(QFileDialog* dialog) {
 }  // namespace
 
 TForm4::TForm4(std::function<void()> showMenu, QWidget* parent)
-    : QWidget(parent),
-      beep([] { QApplication::beep(); }),
-      showMenu_(std::move(showMenu)),
-      background_(loadBackground(QStringLiteral(":/assets/editor.jpg"))) {
+    : QWidget(parent), beep([] { QApplication::beep(); }), showMenu_(std::move(showMenu)) {
   setWindowTitle(QStringLiteral("Mission Editor"));
-  setFont(editorFont());
   placeWindow(this, {408, 517}, {450, 318}, kSizeableFrame);
   createControls();
-  createDialogs();
+  // The labels fit their captions once the window's own face is in place.
+  setFontOnFirstShow(this, editorFont(), [this] {
+    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5}) label->adjustSize();
+  });
   setTabOrder();
   showMission(EditorMission());
 }
@@ -163,11 +162,18 @@ void TForm4::createControls() {
   Label5 = colouredLabel(this, "Mission time in seconds:", colours::kRed, {256, 0});
 }
 
-void TForm4::createDialogs() {
-  Open = missionDialog(this, QFileDialog::AcceptOpen);
-  Save = missionDialog(this, QFileDialog::AcceptSave);
-  Save->setDefaultSuffix(QStringLiteral("qmf"));
-  Save->setOption(QFileDialog::DontConfirmOverwrite);  // replaced without asking
+QFileDialog* TForm4::Open() {
+  if (!open_) open_ = missionDialog(this, QFileDialog::AcceptOpen);
+  return open_;
+}
+
+QFileDialog* TForm4::Save() {
+  if (!save_) {
+    save_ = missionDialog(this, QFileDialog::AcceptSave);
+    save_->setDefaultSuffix(QStringLiteral("qmf"));
+    save_->setOption(QFileDialog::DontConfirmOverwrite);  // replaced without asking
+  }
+  return save_;
 }
 
 void TForm4::setTabOrder() {
@@ -218,7 +224,7 @@ void TForm4::RadioGroup1Click() {
 
 void TForm4::SaveBtnClick() {
   guard([this] {
-    const auto path = chosenPath(Save);
+    const auto path = chosenPath(Save());
     if (!path) return;
     saveMissionBytes(*path, writeMission(mission()));
     beep();
@@ -227,7 +233,7 @@ void TForm4::SaveBtnClick() {
 
 void TForm4::OpenbtnClick() {
   guard([this] {
-    const auto path = chosenPath(Open);
+    const auto path = chosenPath(Open());
     if (!path) return;
     const std::string bytes = loadMissionBytes(*path);
     // Items read before a bad one stay in the controls, as a failed load
@@ -249,11 +255,12 @@ void TForm4::closeEvent(QCloseEvent* event) {
 }
 
 void TForm4::paintEvent(QPaintEvent*) {
+  if (!background_) background_ = loadBackground(QStringLiteral(":/assets/editor.jpg"));
   QPainter painter(this);
-  if (background_.isNull()) {
+  if (background_->isNull()) {
     painter.fillRect(rect(), kPlainBackground);
   } else {
-    painter.drawPixmap(rect(), background_);
+    painter.drawPixmap(rect(), *background_);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "missions/mission_file.h"
 
@@ -47,8 +48,10 @@ class TForm4 : public QWidget {
   QPushButton* Openbtn;
   QGroupBox* RadioGroup1;
   QPlainTextEdit* Memo1;
-  QFileDialog* Open;
-  QFileDialog* Save;
+  // The two file dialogs, built on first use: they are the heaviest part of
+  // the window and most runs never open them.
+  QFileDialog* Open();
+  QFileDialog* Save();
 
  public slots:
   void RadioGroup1Click();
@@ -61,14 +64,16 @@ class TForm4 : public QWidget {
 
  private:
   void createControls();
-  void createDialogs();
   void setTabOrder();
   int selectedType() const;
   void selectType(int typeIndex);
 
   std::function<void()> showMenu_;
   QButtonGroup* typeButtons_;
-  QPixmap background_;
+  QFileDialog* open_ = nullptr;
+  QFileDialog* save_ = nullptr;
+  // Decoded when the window is first painted.
+  std::optional<QPixmap> background_;
 };
 
 }  // namespace qv

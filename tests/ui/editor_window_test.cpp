@@ -113,8 +113,11 @@ TEST_F(EditorWindow, LooksAsDrawn) {
   TForm4& f = *form_;
   EXPECT_EQ(f.windowTitle(), "Mission Editor");
   EXPECT_EQ(f.pos(), QPoint(408, 517));
+  f.show();  // the window's face is loaded when it is first shown
   EXPECT_EQ(f.font().pixelSize(), 11);
   EXPECT_EQ(f.font().family(), "MS Sans Serif");
+  EXPECT_EQ(f.Label4->width(), f.Label4->sizeHint().width());
+  f.hide();
 
   EXPECT_EQ(f.MissionNameEd->geometry(), QRect(0, 16, 233, 21));
   EXPECT_EQ(f.ServernameEd->geometry(), QRect(0, 56, 233, 21));
@@ -156,10 +159,10 @@ TEST_F(EditorWindow, LooksAsDrawn) {
   EXPECT_EQ(f.Memo1->toPlainText(),
             "Type the description of the mission here. You can disclose information if you "
             "want.");
-  EXPECT_EQ(f.Save->nameFilters(), QStringList{"Quorvexer Mission File (*.qmf)"});
-  EXPECT_EQ(f.Save->defaultSuffix(), "qmf");
-  EXPECT_TRUE(f.Save->testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_EQ(f.Open->defaultSuffix(), "");
+  EXPECT_EQ(f.Save()->nameFilters(), QStringList{"Quorvexer Mission File (*.qmf)"});
+  EXPECT_EQ(f.Save()->defaultSuffix(), "qmf");
+  EXPECT_TRUE(f.Save()->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(f.Open()->defaultSuffix(), "");
   EXPECT_EQ(f.RadioGroup1->title(), "Mission Type");
   const auto items = RadioGroup1Items();
   ASSERT_EQ(items.size(), 3);

@@ -32,24 +32,25 @@ TEST(MainMenu, HelpIsLaidOverTheButtonsAndKeepsWhatWasTyped) {
   ShellHarness h;
   h.shell.start();
   TForm1& menu = h.shell.form1();
-  EXPECT_EQ(menu.Memo1->document()->blockCount(), 100);
-  EXPECT_FALSE(menu.Memo1->isReadOnly());
-  EXPECT_EQ(menu.Memo1->geometry(), QRect(0, 0, 650, 346));
+  EXPECT_EQ(menu.Memo1()->document()->blockCount(), 100);
+  EXPECT_FALSE(menu.Memo1()->isReadOnly());
+  EXPECT_EQ(menu.Memo1()->geometry(), QRect(0, 0, 650, 346));
   EXPECT_EQ(menu.DoneBtn->geometry(), QRect(557, 320, 75, 25));
-  EXPECT_TRUE(menu.Memo1->isHidden());
+  EXPECT_TRUE(menu.Memo1()->isHidden());
 
   menu.CommandsBtn->click();
-  EXPECT_TRUE(menu.Memo1->isVisible());
+  EXPECT_TRUE(menu.Memo1()->isVisible());
   EXPECT_TRUE(menu.DoneBtn->isVisible());
   // Over the buttons: what is at a button's place is the help text.
-  EXPECT_EQ(menu.childAt(menu.NewGameBtn->geometry().center())->parentWidget(), menu.Memo1);
-  menu.Memo1->appendPlainText("my note");
+  EXPECT_EQ(menu.childAt(menu.NewGameBtn->geometry().center())->parentWidget(), menu.Memo1());
+  EXPECT_EQ(menu.childAt(menu.DoneBtn->geometry().center()), menu.DoneBtn);
+  menu.Memo1()->appendPlainText("my note");
 
   menu.DoneBtn->click();
-  EXPECT_TRUE(menu.Memo1->isHidden());
+  EXPECT_TRUE(menu.Memo1()->isHidden());
   EXPECT_TRUE(menu.DoneBtn->isHidden());
   menu.CommandsBtn->click();
-  EXPECT_EQ(menu.Memo1->document()->lastBlock().text(), "my note");
+  EXPECT_EQ(menu.Memo1()->document()->lastBlock().text(), "my note");
 }
 
 TEST(MainMenu, ButtonsStandAtTheirPlacesInTabOrder) {
@@ -73,7 +74,7 @@ TEST(MainMenu, ButtonsStandAtTheirPlacesInTabOrder) {
   EXPECT_EQ(menu.MissionEdBtn->font().pixelSize(), 20);
 
   const std::vector<QWidget*> expected = {menu.NewGameBtn,  menu.CommandsBtn, menu.OptionsBtn,
-                                          menu.QuitBtn,     menu.Memo1,       menu.DoneBtn,
+                                          menu.QuitBtn,     menu.Memo1(),     menu.DoneBtn,
                                           menu.MissionEdBtn};
   // The chain also runs through the text area's own parts; keep the controls.
   std::vector<QWidget*> chain;
@@ -92,7 +93,7 @@ TEST(MainMenu, OptionsDoesNothing) {
   menu.OptionsBtn->click();
   QApplication::processEvents();
   EXPECT_TRUE(menu.isVisible());
-  EXPECT_TRUE(menu.Memo1->isHidden());
+  EXPECT_TRUE(menu.Memo1()->isHidden());
   EXPECT_FALSE(h.shell.form2().isVisible());
   EXPECT_EQ(h.endRequests, 0);
 }
