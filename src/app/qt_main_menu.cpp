@@ -27,6 +27,10 @@ struct MenuButton {
   int top;
   int fontPixels;
   QColor colour;  // invalid: the default text colour
+  // What a screen reader says: the captions are capitals, which some
+  // readers spell out letter by letter.
+  const char* spokenName;
+  const char* description;
 };
 
 QPushButton* makeButton(QWidget* parent, const MenuButton& spec) {
@@ -38,6 +42,8 @@ QPushButton* makeButton(QWidget* parent, const MenuButton& spec) {
     palette.setColor(QPalette::ButtonText, spec.colour);
     button->setPalette(palette);
   }
+  button->setAccessibleName(QString::fromLatin1(spec.spokenName));
+  button->setAccessibleDescription(QString::fromLatin1(spec.description));
   return button;
 }
 
@@ -65,12 +71,21 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
 }
 
 void TForm1::createButtons() {
-  MissionEdBtn = makeButton(this, {"MISSION EDITOR", MenuGlyph::MissionEditor, 176, 20, {}});
-  NewGameBtn = makeButton(this, {"NEW GAME", MenuGlyph::NewGame, 80, 20, colours::kRed});
-  CommandsBtn =
-      makeButton(this, {"LIST OF COMMANDS", MenuGlyph::Commands, 128, 21, colours::kBlue});
-  OptionsBtn = makeButton(this, {"OPTIONS", MenuGlyph::Options, 224, 21, colours::kGrey});
-  QuitBtn = makeButton(this, {"QUIT", MenuGlyph::Quit, 272, 21, colours::kGreen});
+  MissionEdBtn = makeButton(this, {"MISSION EDITOR",
+                                   MenuGlyph::MissionEditor,
+                                   176,
+                                   20,
+                                   {},
+                                   "Mission editor",
+                                   "Write or change a mission file"});
+  NewGameBtn = makeButton(this, {"NEW GAME", MenuGlyph::NewGame, 80, 20, colours::kRed, "New game",
+                                 "Opens the game window"});
+  CommandsBtn = makeButton(this, {"LIST OF COMMANDS", MenuGlyph::Commands, 128, 21, colours::kBlue,
+                                  "List of commands", "Shows the help text"});
+  OptionsBtn = makeButton(this, {"OPTIONS", MenuGlyph::Options, 224, 21, colours::kGrey, "Options",
+                                 "Has no settings in this version"});
+  QuitBtn = makeButton(
+      this, {"QUIT", MenuGlyph::Quit, 272, 21, colours::kGreen, "Quit", "Ends the program"});
 }
 
 QPlainTextEdit* TForm1::Memo1() {

@@ -20,6 +20,9 @@ TForm3::TForm3(Game& game) : game_(game) {
 
   Console = new QPlainTextEdit(this);
   styleTextArea(Console, {});
+  Console->setAccessibleName(QStringLiteral("Compiler console"));
+  Console->setAccessibleDescription(
+      QStringLiteral("Program code as it is compiled; keyword lines end with :end"));
   Console->installEventFilter(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -160,6 +160,31 @@ void TForm4::createControls() {
   Label2 = colouredLabel(this, kGoalStatusLabel, kAqua, {0, 80});
   Label3 = colouredLabel(this, "Amount:", kYellow, {160, 80});
   Label5 = colouredLabel(this, "Mission time in seconds:", colours::kRed, {256, 0});
+  nameControls();
+}
+
+// A screen reader reads the fields by these names; the goal box takes its
+// label's caption, which changes with the mission type.
+void TForm4::nameControls() {
+  Memo1->setAccessibleName(QStringLiteral("Mission description"));
+  MissionNameEd->setAccessibleName(QStringLiteral("Mission name"));
+  ServernameEd->setAccessibleName(QStringLiteral("Target server name"));
+  MoneyEdit->setAccessibleName(QStringLiteral("Amount"));
+  MoneyEdit->setAccessibleDescription(QStringLiteral("Money to take, for money missions"));
+  SpinEdit1->setAccessibleName(QStringLiteral("Mission time in seconds"));
+  RadioGroup1->setAccessibleName(QStringLiteral("Mission type"));
+  for (QAbstractButton* item : typeButtons_->buttons()) item->setAccessibleName(item->text());
+  SaveBtn->setAccessibleName(QStringLiteral("Save mission"));
+  SaveBtn->setAccessibleDescription(QStringLiteral("Writes the mission to a file"));
+  Openbtn->setAccessibleName(QStringLiteral("Load mission"));
+  Openbtn->setAccessibleDescription(QStringLiteral("Reads a mission file into the fields"));
+  nameGoalBox();
+}
+
+void TForm4::nameGoalBox() {
+  QString caption = Label2->text();
+  if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+  Edit2->setAccessibleName(caption);
 }
 
 QFileDialog* TForm4::Open() {
@@ -215,11 +240,13 @@ void TForm4::showMission(const EditorMission& m) {
   SpinEdit1->setValue(m.time);
   Label2->setText(toQString(m.goalLabel));
   Label2->adjustSize();
+  nameGoalBox();
 }
 
 void TForm4::RadioGroup1Click() {
   Label2->setText(toQString(goalLabelAfterTypeClick(selectedType(), fromQString(Label2->text()))));
   Label2->adjustSize();
+  nameGoalBox();
 }
 
 void TForm4::SaveBtnClick() {

@@ -64,6 +64,8 @@ class TForm4 : public QWidget {
 
  private:
   void createControls();
+  void nameControls();
+  void nameGoalBox();
   void setTabOrder();
   int selectedType() const;
   void selectType(int typeIndex);

@@ -21,6 +21,9 @@ TForm5::TForm5(Game& game) : game_(game) {
 
   Memo1 = new QPlainTextEdit(this);
   styleTextArea(Memo1, {});
+  Memo1->setAccessibleName(QStringLiteral("Status"));
+  Memo1->setAccessibleDescription(
+      QStringLiteral("Your two essential files and the current server's suspicion, each second"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Memo1);

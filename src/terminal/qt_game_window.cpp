@@ -17,8 +17,10 @@ namespace {
 
 constexpr int kInputHeight = 26;
 
-QPlainTextEdit* makeLogPanel(QWidget* parent, const QRect& geometry, const QString& firstLine) {
+QPlainTextEdit* makeLogPanel(QWidget* parent, const QRect& geometry, const QString& firstLine,
+                             const QString& spokenName) {
   auto* panel = new QPlainTextEdit(parent);
+  panel->setAccessibleName(spokenName);
   styleTextArea(panel, {.font = sansFont(11)});
   panel->setGeometry(geometry);
   panel->setPlainText(firstLine);
@@ -43,11 +45,18 @@ TForm2::TForm2(Game& game) : game_(game) {
 void TForm2::createTextAreas() {
   console = new QPlainTextEdit(this);
   styleTextArea(console, {.verticalScrollBar = true, .readOnly = true});
+  console->setAccessibleName(QStringLiteral("Console"));
+  console->setAccessibleDescription(QStringLiteral("Everything the game says, newest line last"));
   Memo1 = new QPlainTextEdit(this);
   styleTextArea(Memo1, {.verticalScrollBar = true});
+  Memo1->setAccessibleName(QStringLiteral("Command line"));
+  Memo1->setAccessibleDescription(
+      QStringLiteral("Type a command starting with // and press Return"));
   // The panels lie over the right-hand part of the console.
-  Memo2 = makeLogPanel(this, {696, 0, 153, 185}, QStringLiteral("Memo2"));
-  Memo3 = makeLogPanel(this, {696, 184, 153, 249}, QStringLiteral("Memo3"));
+  Memo2 = makeLogPanel(this, {696, 0, 153, 185}, QStringLiteral("Memo2"),
+                       QStringLiteral("Population log"));
+  Memo3 = makeLogPanel(this, {696, 184, 153, 249}, QStringLiteral("Memo3"),
+                       QStringLiteral("File activity log"));
   layoutTextAreas();
   for (QPlainTextEdit* area : {console, Memo1}) area->installEventFilter(this);
   // The player types straight away.
