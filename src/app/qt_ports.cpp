@@ -1,10 +1,13 @@
 #include "app/qt_ports.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QUrl>
 #include <chrono>
 #include <thread>
 
@@ -70,10 +73,24 @@ void QtWindows::repaintGameWindow() {
   game_->repaint();
 }
 
+namespace {
+
+// The sample missions installed beside the program, offered as a shortcut in
+// the dialog's side bar: the dialog itself opens at the root folder.
+QList<QUrl> sampleMissionFolders() {
+  const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                         QStringLiteral("/../share/quorvexer/missions"));
+  if (!QFileInfo(folder).isDir()) return {};
+  return {QUrl::fromLocalFile(folder)};
+}
+
+}  // namespace
+
 std::optional<std::string> QtWindows::askMissionFile() {
   QFileDialog dialog(game_, QStringLiteral("Open"), QStringLiteral("/"),
                      QStringLiteral("Quorvexer Mission (*qmf)"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setSidebarUrls(dialog.sidebarUrls() + sampleMissionFolders());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
   dialog.setDefaultSuffix(QStringLiteral("qmf"));
