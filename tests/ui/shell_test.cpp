@@ -96,6 +96,22 @@ TEST(StartUp, TimersAndTextAreasAsCreated) {
   EXPECT_TRUE(h.shell.form5().Memo1->toPlainText().isEmpty());
 }
 
+// Faces are loaded late, when a window is first shown; shown, every text
+// area must still have the face it was given.
+TEST(StartUp, TextAreasHaveTheirFacesOnceShown) {
+  ShellHarness h;
+  h.shell.start();
+  h.shell.form1().CommandsBtnClick();
+  showWindow(h.shell.form3());
+  showWindow(h.shell.form5());
+  for (QPlainTextEdit* area :
+       {h.shell.form1().Memo1(), h.shell.form3().Console, h.shell.form5().Memo1}) {
+    EXPECT_EQ(area->font().family(), "Courier");
+    EXPECT_EQ(area->font().pixelSize(), 11);
+    EXPECT_EQ(area->document()->defaultFont().family(), "Courier");
+  }
+}
+
 TEST(Activation, ShowingTheGameWindowStartsOneGame) {
   ShellHarness h;
   h.shell.start();
