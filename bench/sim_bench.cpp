@@ -29,18 +29,35 @@ std::int64_t cpuNanoseconds() {
   return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
-double medianMicroseconds(int runs, const std::function<void()>& work,
-                          const std::function<void()>& between) {
-  std::vector<std::int64_t> samples;
-  samples.reserve(static_cast<std::size_t>(runs));
+double median(std::vector<std::int64_t> samples) {
+  std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+  return static_cast<double>(samples[samples.size() / 2]) / 1000.0;
+}
+
+std::int64_t timed(const std::function<void()>& work) {
+  const std::int64_t start = cpuNanoseconds();
+  work();
+  return cpuNanoseconds() - start;
+}
+
+struct Medians {
+  double workUs;
+  double floorUs;
+};
+
+// The work and the floor alternate, so a machine busy with other programs
+// slows both alike and the ratio stays fair.
+Medians alternate(int runs, const std::function<void()>& work, const std::function<void()>& floor,
+                  const std::function<void()>& between) {
+  std::vector<std::int64_t> workNs, floorNs;
+  workNs.reserve(static_cast<std::size_t>(runs));
+  floorNs.reserve(static_cast<std::size_t>(runs));
   for (int run = 0; run < runs; ++run) {
-    const std::int64_t start = cpuNanoseconds();
-    work();
-    samples.push_back(cpuNanoseconds() - start);
+    workNs.push_back(timed(work));
     between();
+    floorNs.push_back(timed(floor));
   }
-  std::nth_element(samples.begin(), samples.begin() + runs / 2, samples.end());
-  return static_cast<double>(samples[static_cast<std::size_t>(runs / 2)]) / 1000.0;
+  return {median(workNs), median(floorNs)};
 }
 
 void oneSecond(TestGame& t) {
@@ -92,10 +109,11 @@ int main() {
   }
 
   volatile std::int64_t sink = 0;
-  const double simulated = medianMicroseconds(
-      kRuns, [&] { oneSecond(t); }, [&] { betweenSeconds(t); });
-  const double floor = medianMicroseconds(
-      kRuns * 10, [&] { sink = sink + touchEverySlot(t.world()); }, [] {});
+  const Medians m = alternate(
+      kRuns, [&] { oneSecond(t); }, [&] { sink = sink + touchEverySlot(t.world()); },
+      [&] { betweenSeconds(t); });
+  const double simulated = m.workUs;
+  const double floor = m.floorUs;
 
   std::printf("one simulated second: %.1f us (CPU, median of %d)\n", simulated, kRuns);
   std::printf("floor, every slot touched once: %.1f us\n", floor);
