@@ -19,7 +19,14 @@
 namespace qv {
 
 void RealPace::sleep(int milliseconds) {
-  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+  const auto now = std::chrono::steady_clock::now();
+  const auto interval = std::chrono::milliseconds(milliseconds);
+  // Less work than one interval since the last wake is absorbed; after a
+  // longer gap the sleep starts afresh.
+  const bool onBeat = lastWake_ && now - *lastWake_ < interval;
+  const auto wake = (onBeat ? *lastWake_ : now) + interval;
+  std::this_thread::sleep_until(wake);
+  lastWake_ = wake;
 }
 
 std::int64_t RealPace::timeOfDayMs() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -17,10 +18,16 @@ class TForm3;
 class TForm5;
 
 // The real clock: a sleep that handles no events, and the UTC time of day.
+// Sleeps that follow one another closely keep a steady beat: the time spent
+// between them (painting a typed step) is taken out of the next sleep, so a
+// 60-character line takes 1.8 s and not 1.8 s plus 60 repaints.
 class RealPace : public Pace {
  public:
   void sleep(int milliseconds) override;
   std::int64_t timeOfDayMs() override;
+
+ private:
+  std::optional<std::chrono::steady_clock::time_point> lastWake_;
 };
 
 // The switchable timers of the game and compiler windows.
