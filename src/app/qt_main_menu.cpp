@@ -33,17 +33,18 @@ struct MenuButton {
   const char* description;
 };
 
-QPushButton* makeButton(QWidget* parent, const MenuButton& spec) {
-  auto* button = new QPushButton(menuGlyph(spec.glyph), QString::fromLatin1(spec.caption), parent);
-  button->setGeometry(208, spec.top, 233, 33);
-  button->setFont(computerFont(spec.fontPixels));
-  if (spec.colour.isValid()) {
+QPushButton* makeButton(QWidget* parent, const MenuButton& entry) {
+  auto* button =
+      new QPushButton(menuGlyph(entry.glyph), QString::fromLatin1(entry.caption), parent);
+  button->setGeometry(208, entry.top, 233, 33);
+  button->setFont(computerFont(entry.fontPixels));
+  if (entry.colour.isValid()) {
     QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, spec.colour);
+    palette.setColor(QPalette::ButtonText, entry.colour);
     button->setPalette(palette);
   }
-  button->setAccessibleName(QString::fromLatin1(spec.spokenName));
-  button->setAccessibleDescription(QString::fromLatin1(spec.description));
+  button->setAccessibleName(QString::fromLatin1(entry.spokenName));
+  button->setAccessibleDescription(QString::fromLatin1(entry.description));
   return button;
 }
 
