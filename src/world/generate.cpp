@@ -74,7 +74,11 @@ std::int32_t drawCountdown(Game& game, Countdown c) {
   return c.base - game.random(c.span);
 }
 
+// The drive starts with the two system files and nothing else: programs that
+// landed while a failed start left the world empty must not stay behind above
+// the count.
 void startPlayer(Tplayer& player) {
+  for (Afile& file : player.harddrive) file = Afile{};
   player.money = 0;
   player.configstable = 1;
   player.commandsstable = 1;

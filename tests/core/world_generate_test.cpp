@@ -45,8 +45,12 @@ TEST(WorldGenerate, PlayerStartsWithTheTwoSystemFiles) {
   TestGame t;
   t.world().player.money = 99;
   t.world().player.currentserver = kNotConnected;
+  // Three programs built before a start that failed on its mission file.
+  for (int k = 1; k <= 3; ++k) t.world().player.harddrive[k] = Afile{"deleter", "x.del", ""};
+  t.world().player.filecount = 3;
   t.game.GenerateGame();
   const Tplayer& p = t.world().player;
+  EXPECT_TRUE(p.harddrive[3].name.empty());
   EXPECT_EQ(p.money, 0);
   EXPECT_EQ(p.configstable, 1);
   EXPECT_EQ(p.commandsstable, 1);
