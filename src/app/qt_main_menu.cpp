@@ -9,8 +9,10 @@
 
 #include "app/qt_glyphs.h"
 #include "app/qt_guard.h"
+#include "app/qt_keys.h"
 #include "app/qt_look.h"
 #include "app/qt_text.h"
+#include "app/qt_text_area.h"
 #include "assets/qt_assets.h"
 #include "assets/qt_jpeg.h"
 
@@ -69,6 +71,7 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
   createDoneButton();
   wireButtons();
   setTabOrder();
+  returnClicksButtons(*this);
 }
 
 void TForm1::createButtons() {
@@ -92,7 +95,7 @@ void TForm1::createButtons() {
 QPlainTextEdit* TForm1::Memo1() {
   if (help_) return help_;
   // Above the buttons, under "Done", so the help covers the whole menu.
-  help_ = new QPlainTextEdit(this);
+  help_ = new TextArea(this, TextArea::TabKey::MovesFocus);
   styleTextArea(help_, {.verticalScrollBar = true});
   help_->setGeometry(QRect(QPoint(0, 0), kClientSize));
   help_->setPlainText(helpText());

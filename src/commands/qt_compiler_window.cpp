@@ -8,6 +8,7 @@
 #include "app/qt_guard.h"
 #include "app/qt_keys.h"
 #include "app/qt_look.h"
+#include "app/qt_text_area.h"
 #include "app/qt_timers.h"
 #include "world/game.h"
 
@@ -18,7 +19,7 @@ TForm3::TForm3(Game& game) : game_(game) {
   setFont(sansFont(11));
   placeWindow(this, {8, 508}, {402, 486}, kSizeableFrame);
 
-  Console = new QPlainTextEdit(this);
+  Console = new TextArea(this);
   styleTextArea(Console, {});
   Console->setAccessibleName(QStringLiteral("Compiler console"));
   Console->setAccessibleDescription(

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt_look.h"
+#include "app/qt_text_area.h"
 #include "app/qt_timers.h"
 #include "world/game.h"
 
@@ -19,7 +20,7 @@ TForm5::TForm5(Game& game) : game_(game) {
   setPalette(buttonFace);
   setAutoFillBackground(true);
 
-  Memo1 = new QPlainTextEdit(this);
+  Memo1 = new TextArea(this);
   styleTextArea(Memo1, {});
   Memo1->setAccessibleName(QStringLiteral("Status"));
   Memo1->setAccessibleDescription(
