@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDialog>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -21,6 +23,16 @@ inline int keyDownCode(const QKeyEvent& event) {
 // inside dialogs unless they are told to.
 inline void returnClicksButtons(QWidget& window) {
   for (QPushButton* button : window.findChildren<QPushButton*>()) button->setAutoDefault(true);
+}
+
+// Runs a modal dialog, then gives the keyboard back to the window under it:
+// without a window manager nothing else would, and the player's next keys
+// would go nowhere.
+inline int execModal(QDialog& dialog) {
+  QPointer<QWidget> owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+  const int result = dialog.exec();
+  if (owner && owner->isVisible()) owner->activateWindow();
+  return result;
 }
 
 }  // namespace qv

@@ -132,6 +132,8 @@ void TForm1::setTabOrder() {
   if (help_) order.push_back(help_);
   order.insert(order.end(), {DoneBtn, MissionEdBtn});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  // The keyboard starts where the tab order does, not at the first button made.
+  if (!focusWidget()) NewGameBtn->setFocus();
 }
 
 void TForm1::NewGameBtnClick() {

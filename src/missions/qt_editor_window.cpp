@@ -127,7 +127,7 @@ void showDescription(QPlainTextEdit& box, std::string_view text) {
 
 // Runs a dialog; the chosen path, or nothing when the user cancels.
 std::optional<std::string> chosenPath(QFileDialog* dialog) {
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  if (execModal(*dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
   // A path is no world text: it goes to the file system in its own encoding.
   return QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
 }
