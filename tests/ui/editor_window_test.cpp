@@ -286,7 +286,7 @@ TEST_F(EditorWindow, LoadThenSaveKeepsEveryByte) {
     put(path("every.qmf"), file + "\x1A after the end mark");
     load(path("every.qmf"));
     saveAs(path("saved.qmf"));
-    EXPECT_EQ(contents(path("saved.qmf")), file);
+    EXPECT_TRUE(contents(path("saved.qmf")) == file);  // too long to print
     if (type == 2) EXPECT_EQ(form_->Edit2->text(), QStringLiteral("kept \u03A9"));
   }
   EXPECT_TRUE(boxes_.isEmpty());
