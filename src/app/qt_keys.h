@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPointer>
@@ -27,10 +28,12 @@ inline void returnClicksButtons(QWidget& window) {
 
 // Runs a modal dialog, then gives the keyboard back to the window under it:
 // without a window manager nothing else would, and the player's next keys
-// would go nowhere.
+// would go nowhere. A file dialog kept for later may leave its list of name
+// completions open, holding the keys; it goes too.
 inline int execModal(QDialog& dialog) {
   QPointer<QWidget> owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
   const int result = dialog.exec();
+  while (QWidget* leftover = QApplication::activePopupWidget()) leftover->hide();
   if (owner && owner->isVisible()) owner->activateWindow();
   return result;
 }

@@ -139,11 +139,19 @@ TEST(Keyboard, APlayerNeedsNoMouse) {
   EXPECT_EQ(focus(), download);
   tabTo(editor.SaveBtn);
   test::ScratchFolder folder;
-  ModalDriver saver =
-      typePathInto(QString::fromStdString(folder.path("keys.qmf")), "Quorvexer Mission File");
-  press(Qt::Key_Return);
+  const QString saved = QString::fromStdString(folder.path("keys.qmf"));
+  {
+    ModalDriver saver = typePathInto(saved, "Quorvexer Mission File");
+    press(Qt::Key_Return);
+  }
   EXPECT_EQ(test::ScratchFolder::contents(folder.path("keys.qmf")), writeMission(editor.mission()));
   EXPECT_EQ(editor.mission().description, EditorMission().description);  // no Tab in it
+  ASSERT_TRUE(waitUntil([&] { return focus() == editor.SaveBtn; }));
+  press(Qt::Key_Tab);
+  ModalDriver loader = typePathInto(saved, "Quorvexer Mission File");
+  press(Qt::Key_Return);  // Load Mission, a file name the dialog completes
+  ASSERT_TRUE(waitUntil([&] { return focus() == editor.Openbtn; }));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no list left holding the keys
 }
 
 }  // namespace
