@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -61,10 +60,11 @@ TEST(Keyboard, ReturnWithAnyModifierEndsTheLine) {
   QPlainTextEdit* compiler = h.shell.form3().Console;
   const Qt::KeyboardModifiers kAll =
       Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  const Qt::KeyboardModifiers kHeld[] = {
+      Qt::ShiftModifier,        Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier, kAll,
+      kAll | Qt::KeypadModifier};
   Lines typed;
-  for (Qt::KeyboardModifiers held : std::initializer_list<Qt::KeyboardModifiers>{
-           Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier, kAll,
-           kAll | Qt::KeypadModifier}) {
+  for (Qt::KeyboardModifiers held : kHeld) {
     const Qt::Key key = held & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return;
     QTest::keyClicks(input, "//Timers");
     QTest::keyClick(input, key, held);
@@ -103,8 +103,7 @@ TEST(Keyboard, APlayerNeedsNoMouse) {
   ASSERT_TRUE(waitUntil([&] { return focus() == menu.NewGameBtn; }));
   press(Qt::Key_Tab);
   press(Qt::Key_Return);  // LIST OF COMMANDS
-  for (int i = 0; i < 3; ++i) press(Qt::Key_Tab);
-  ASSERT_EQ(focus(), menu.Memo1());
+  tabTo(menu.Memo1());
   press(Qt::Key_Tab);  // leaves the help text untouched
   EXPECT_EQ(focus(), menu.DoneBtn);
   EXPECT_EQ(menu.Memo1()->toPlainText(), helpText());
