@@ -55,8 +55,8 @@ std::string writeMission(const EditorMission& editor) {
 
 void readMissionIntoEditor(EditorMission& editor, std::string_view bytes,
                            EditorItemsRead* itemsRead) {
-  EditorItemsRead unused;
-  EditorItemsRead& read = itemsRead ? *itemsRead : unused;
+  EditorItemsRead notAsked;
+  EditorItemsRead& read = itemsRead ? *itemsRead : notAsked;
   MissionItemReader items(bytes);
   editor.name = items.readText();
   read.name = true;

@@ -15,8 +15,8 @@ namespace qv {
 // them exist); until then it holds nothing and ignores writes.
 //
 // Lines are the document's blocks; a LF or CR inside a text stays inside its
-// line (see toLineText). An empty document holds no lines, except
-// after an empty line was appended to it: it then holds that one empty line.
+// line (see toLineText). An empty document holds no lines, except after an
+// empty line was appended to it: it then holds that one empty line.
 class PlainTextPane : public TextPane {
  public:
   enum class Follow {
