@@ -18,6 +18,9 @@ struct CommandLine {
   // For Refuse: the one-line error. For Play: a note on a named mission
   // file that could not be offered. Empty otherwise.
   std::string message;
+  // Qt's own options (-platform NAME, -style NAME, -reverse ...), in the
+  // order given, each with its value: handed to Qt and to nothing else.
+  std::vector<std::string> qtArguments;
 };
 
 // args are the arguments after the program name.

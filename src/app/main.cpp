@@ -30,7 +30,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (!line.message.empty()) std::fprintf(stderr, "%s\n", line.message.c_str());
-  qv::Application app(argc, argv);
+  // Qt gets its own options and nothing else, so a mission file named like
+  // one of them after "--" stays a file.
+  std::vector<std::string> qtArguments{argv[0]};
+  qtArguments.insert(qtArguments.end(), line.qtArguments.begin(), line.qtArguments.end());
+  std::vector<char*> qtArgv;
+  for (std::string& argument : qtArguments) qtArgv.push_back(argument.data());
+  qtArgv.push_back(nullptr);
+  int qtArgc = static_cast<int>(qtArguments.size());
+  qv::Application app(qtArgc, qtArgv.data());
   qv::ShellOptions options;
   options.offeredMission = line.mission;
   qv::Shell shell(std::move(options));

@@ -22,21 +22,29 @@ TEST(CommandLine, ActionsMissionAndMessage) {
     Action action;
     std::optional<std::string> mission;
     std::string messageHas;
+    std::vector<std::string> qt;
   };
   const Case cases[] = {
-      {{}, Action::Play, std::nullopt, ""},
-      {{"--help"}, Action::PrintHelp, std::nullopt, ""},
-      {{"-h", "--bogus"}, Action::PrintHelp, std::nullopt, ""},
-      {{"--version"}, Action::PrintVersion, std::nullopt, ""},
-      {{kSample}, Action::Play, kSample, ""},
+      {{}, Action::Play, std::nullopt, "", {}},
+      {{"--help"}, Action::PrintHelp, std::nullopt, "", {}},
+      {{"-h", "--bogus"}, Action::PrintHelp, std::nullopt, "", {}},
+      {{"--version"}, Action::PrintVersion, std::nullopt, "", {}},
+      {{kSample}, Action::Play, kSample, "", {}},
       // A missing file or a folder is no error: the dialog opens as usual.
-      {{missing}, Action::Play, std::nullopt, "no mission file '" + missing + "'"},
-      {{folder}, Action::Play, std::nullopt, "no mission file"},
-      {{"--", kSample}, Action::Play, kSample, ""},
-      {{"--", "-odd.qmf"}, Action::Play, std::nullopt, "no mission file '-odd.qmf'"},
-      {{"--bogus"}, Action::Refuse, std::nullopt, "quorvexer: unknown option '--bogus'"},
-      {{"-platform", "xcb"}, Action::Refuse, std::nullopt, "unknown option '-platform'"},
-      {{kSample, kSample}, Action::Refuse, std::nullopt, "one mission file at most"},
+      {{missing}, Action::Play, std::nullopt, "no mission file '" + missing + "'", {}},
+      {{folder}, Action::Play, std::nullopt, "no mission file", {}},
+      {{"--", kSample}, Action::Play, kSample, "", {}},
+      {{"--", "-reverse"}, Action::Play, std::nullopt, "no mission file '-reverse'", {}},
+      // Qt's own options go to Qt, with their values.
+      {{"-platform", "xcb", kSample, "--reverse", "-style=fusion"},
+       Action::Play,
+       kSample,
+       "",
+       {"-platform", "xcb", "--reverse", "-style=fusion"}},
+      {{"-platform"}, Action::Refuse, std::nullopt, "option '-platform' needs a value", {}},
+      {{"--bogus"}, Action::Refuse, std::nullopt, "quorvexer: unknown option '--bogus'", {}},
+      {{"-reverse=1"}, Action::Refuse, std::nullopt, "unknown option '-reverse=1'", {}},
+      {{kSample, kSample}, Action::Refuse, std::nullopt, "one mission file at most", {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.args));
@@ -48,6 +56,7 @@ TEST(CommandLine, ActionsMissionAndMessage) {
     }
     EXPECT_NE(line.message.find(c.messageHas), std::string::npos) << line.message;
     EXPECT_EQ(line.message.find('\n'), std::string::npos);
+    EXPECT_EQ(line.qtArguments, c.qt);
   }
 }
 
