@@ -105,6 +105,19 @@ QList<QUrl> sampleMissionFolders() {
   return {QUrl::fromLocalFile(folder)};
 }
 
+// The side bar keeps the player's own shortcuts and one sample-missions
+// folder, this program's. Qt remembers the side bar between runs, so without
+// this the folders of another build or of an older install layout would pile
+// up beside it.
+QList<QUrl> withSampleMissions(QList<QUrl> shortcuts) {
+  shortcuts.removeIf([](const QUrl& url) {
+    const QString folder = url.toLocalFile();
+    return folder.endsWith(QStringLiteral("/share/quorvexer/missions")) ||
+           folder.endsWith(QStringLiteral("/share/games/quorvexer/missions"));
+  });
+  return shortcuts + sampleMissionFolders();
+}
+
 // A mission named on the command line: the dialog opens in its folder with
 // the file selected, so Return takes it.
 void preselect(QFileDialog& dialog, const std::string& path) {
@@ -119,7 +132,7 @@ std::optional<std::string> QtWindows::askMissionFile() {
   QFileDialog dialog(game_, QStringLiteral("Open"), QStringLiteral("/"),
                      QStringLiteral("Quorvexer Mission (*qmf)"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setSidebarUrls(dialog.sidebarUrls() + sampleMissionFolders());
+  dialog.setSidebarUrls(withSampleMissions(dialog.sidebarUrls()));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
   dialog.setDefaultSuffix(QStringLiteral("qmf"));

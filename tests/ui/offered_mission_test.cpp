@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "app/qt_main_menu.h"
 #include "ui_helpers.h"
@@ -39,6 +41,42 @@ TEST(OfferedMission, ReturnInTheFirstDialogStartsItThenTheUsualFolder) {
   ASSERT_EQ(seen.size(), 2);
   EXPECT_EQ(seen[0], folder + " " + folder + "/tin_cup.qmf");
   EXPECT_TRUE(seen[1].startsWith("/ ")) << seen[1].toStdString();
+}
+
+// Qt remembers the side bar between runs: the sample folders of another build
+// or of an older install give way to this program's one.
+TEST(MissionDialog, SideBarKeepsOneSampleFolder) {
+  QTemporaryDir other;
+  QStringList shortcuts;
+  for (const QString& folder : {other.path(), other.path() + "/share/quorvexer/missions",
+                                other.path() + "/share/games/quorvexer/missions"}) {
+    QDir().mkpath(folder);
+    shortcuts << QUrl::fromLocalFile(folder).toString();
+  }
+  QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
+  const QVariant remembered = settings.value("FileDialog/shortcuts");
+  settings.setValue("FileDialog/shortcuts", shortcuts);
+  settings.sync();
+
+  uitest::ShellHarness h;
+  QStringList sideBar;
+  ModalDriver look([&](QWidget* modal) {
+    for (const QUrl& url : static_cast<QFileDialog*>(modal)->sidebarUrls()) {
+      sideBar << url.toLocalFile();
+    }
+    static_cast<QDialog*>(modal)->reject();
+  });
+  h.shell.windows().askMissionFile();
+  if (remembered.isValid()) {
+    settings.setValue("FileDialog/shortcuts", remembered);
+  } else {
+    settings.remove("FileDialog/shortcuts");
+  }
+
+  ASSERT_EQ(sideBar.size(), 2);
+  EXPECT_EQ(sideBar[0], other.path());
+  EXPECT_TRUE(sideBar[1].endsWith("/share/games/quorvexer/missions"));
+  EXPECT_FALSE(sideBar[1].startsWith(other.path()));
 }
 
 }  // namespace
