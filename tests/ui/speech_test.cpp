@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+
+#include "app/qt_announcer.h"
+#include "terminal/qt_game_window.h"
+#include "ui_helpers.h"
+
+namespace qv {
+namespace {
+
+// What a screen reader would be told: the notifications shown, and how many
+// events came from the console itself.
+QStringList heard;
+int consoleEvents = 0;
+QObject* console = nullptr;
+
+void listen(QAccessibleEvent* event) {
+  if (console && event->object() == console) ++consoleEvents;
+  QAccessibleInterface* shown = event->accessibleInterface();
+  if (event->type() == QAccessible::ObjectShow && shown &&
+      shown->role() == QAccessible::Notification) {
+    heard << shown->text(QAccessible::Name);
+  }
+}
+
+class Speech : public testing::Test {
+ protected:
+  void SetUp() override {
+    static const bool listening = (QAccessible::installUpdateHandler(&listen), true);
+    (void)listening;
+    h.startGame();
+    setScreenReaderAssumed(true);
+    console = h.shell.form2().console;
+    settle();
+  }
+  void TearDown() override {
+    setScreenReaderAssumed(false);
+    console = nullptr;
+  }
+  // Lets the event loop run, as it does between two handlers.
+  void settle() {
+    uitest::waitUntil([] { return false; }, 20);
+    heard.clear();
+    consoleEvents = 0;
+  }
+  QStringList heardAfterSettling() {
+    uitest::waitUntil([] { return false; }, 20);
+    return heard;
+  }
+
+  uitest::ShellHarness h;
+};
+
+TEST_F(Speech, EachLineIsHeardOnceWholeWhenTheHandlerIsDone) {
+  Game& game = h.shell.game();
+  const struct {
+    const char* what;
+    std::function<void()> write;
+    QStringList expected;
+  } cases[] = {
+      {"a typed line",
+       [&] { game.type("You are not on a server!"); },
+       {"You are not on a server!"}},
+      {"an immediate line",
+       [&] { game.addLine("config.sys  :  config.sys"); },
+       {"config.sys  :  config.sys"}},
+      {"a reply of several lines, empty ones left out",
+       [&] {
+         game.type("Contents of ROOT/");
+         game.type("");
+         game.addLine("a.txt");
+       },
+       {"Contents of ROOT/\na.txt"}},
+      {"a line rewritten to the same text",
+       [&] { game.ports().console.replaceLastLine("a.txt"); },
+       {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.write();
+    EXPECT_TRUE(heard.isEmpty()) << "spoken while the handler still runs";
+    EXPECT_EQ(heardAfterSettling(), c.expected);
+    EXPECT_EQ(consoleEvents, 0) << "the console reported its own changes";
+    settle();
+  }
+}
+
+TEST_F(Speech, NothingIsHeardOfAHiddenGameWindowOrWithoutAScreenReader) {
+  h.shell.form2().hide();
+  h.shell.game().type("You are not on a server!");
+  EXPECT_TRUE(heardAfterSettling().isEmpty());
+  h.shell.form2().show();
+  setScreenReaderAssumed(false);
+  h.shell.game().addLine("You are not on a server!");
+  EXPECT_TRUE(heardAfterSettling().isEmpty());
+}
+
+}  // namespace
+}  // namespace qv
