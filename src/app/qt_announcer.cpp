@@ -50,10 +50,8 @@ std::deque<QAccessible::Id>& keptLines() {
   return ids;
 }
 
-bool screenReaderAssumed = false;
-
 bool screenReaderRunning() {
-  return screenReaderAssumed || QAccessible::isActive();
+  return QAccessible::isActive();
 }
 
 // The area a pane is writing, whose own change events are held back.
@@ -87,10 +85,6 @@ void installQuietFilter() {
 }
 
 }  // namespace
-
-void setScreenReaderAssumed(bool assumed) {
-  screenReaderAssumed = assumed;
-}
 
 void announce(QWidget* window, const QString& text) {
   auto* line = new SpokenLine(window, text);

@@ -87,8 +87,4 @@ void focusForScreenReader(QWidget* widget);
 // Announces `text` as a notification that belongs to `window`.
 void announce(QWidget* window, const QString& text);
 
-// Tests turn the screen reader's side on without one (the offscreen platform
-// has none); pass false to go back to asking the platform.
-void setScreenReaderAssumed(bool assumed);
-
 }  // namespace qv
