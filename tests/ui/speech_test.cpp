@@ -5,6 +5,7 @@
 #include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QDialog>
 #include <QPlainTextEdit>
 
 #include "terminal/qt_game_window.h"
@@ -103,6 +104,17 @@ TEST_F(Speech, NothingIsHeardOfAHiddenGameWindowOrWithoutAScreenReader) {
   screenReaderRunning(false);
   h.shell.game().addLine("You are not on a server!");
   EXPECT_TRUE(heardAfterSettling().isEmpty());
+}
+
+// (Showing a window on the offscreen platform activates it, so the compiler
+// window's share is checked by scripts/check-screen-reader.sh instead.)
+TEST_F(Speech, TheKeyboardIsBackOnTheInputLineAfterAnErrorBox) {
+  TForm2& game = h.shell.form2();
+  uitest::ModalDriver closeBox([](QWidget* box) { static_cast<QDialog*>(box)->accept(); });
+  game.Memo1->setPlainText(QStringLiteral("//dial 12ab"));
+  uitest::pressKey(game.Memo1, Qt::Key_Return);
+  EXPECT_TRUE(uitest::waitUntil([&] { return QApplication::focusWidget() == game.Memo1; }));
+  EXPECT_EQ(closeBox.answered(), 1);
 }
 
 }  // namespace
