@@ -56,7 +56,9 @@ start() {  # start NAME COMMAND...: runs a command in the background, logged
   pids+=($!)
 }
 
-display=:$((90 + RANDOM % 400))
+n=90
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+display=:$n
 start xvfb Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
