@@ -108,8 +108,11 @@ FocusReturn::~FocusReturn() {
 
 void focusForScreenReader(QWidget* widget) {
   if (!screenReaderRunning()) return;
-  widget->activateWindow();
-  widget->setFocus(Qt::OtherFocusReason);
+  // Once the handler is done: the lines written before are heard first.
+  QTimer::singleShot(0, widget, [widget] {
+    widget->activateWindow();
+    widget->setFocus(Qt::OtherFocusReason);
+  });
 }
 
 LineAnnouncer::LineAnnouncer(QWidget* window) : window_(window) {}

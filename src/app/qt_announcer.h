@@ -80,8 +80,8 @@ class FocusReturn {
 };
 
 // Moves the keyboard to `widget` when a screen reader is running, so the
-// player hears where a window that just opened expects input. Others keep the
-// keyboard where it was.
+// player hears where a window that just opened expects input, after the lines
+// written so far. Others keep the keyboard where it was.
 void focusForScreenReader(QWidget* widget);
 
 // Announces `text` as a notification that belongs to `window`.
