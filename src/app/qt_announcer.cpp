@@ -107,7 +107,7 @@ FocusReturn::~FocusReturn() {
 }
 
 void focusForScreenReader(QWidget* widget) {
-  if (!widget || !screenReaderRunning()) return;
+  if (!screenReaderRunning()) return;
   // Once the handler is done: the lines written before are heard first.
   QTimer::singleShot(0, widget, [widget] {
     widget->activateWindow();

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QUrl>
@@ -139,7 +138,6 @@ std::optional<std::string> QtWindows::askMissionFile() {
   dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
   dialog.setDefaultSuffix(QStringLiteral("qmf"));
   if (offeredMission_) preselect(dialog, *std::exchange(offeredMission_, std::nullopt));
-  focusForScreenReader(dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")));
   const FocusReturn focusBack;
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
