@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "app/qt_keys.h"
+#include "app/qt_announcer.h"
 #include "app/qt_text.h"
 #include "world/game_error.h"
 
@@ -38,7 +38,8 @@ void showErrorBox(const QString& message) {
   boxShowing = true;
   QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
                   QApplication::activeWindow());
-  execModal(box);
+  const FocusReturn focusBack;
+  box.exec();
   boxShowing = false;
 }
 

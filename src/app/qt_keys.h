@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QApplication>
-#include <QDialog>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -24,18 +21,6 @@ inline int keyDownCode(const QKeyEvent& event) {
 // inside dialogs unless they are told to.
 inline void returnClicksButtons(QWidget& window) {
   for (QPushButton* button : window.findChildren<QPushButton*>()) button->setAutoDefault(true);
-}
-
-// Runs a modal dialog, then gives the keyboard back to the window under it:
-// without a window manager nothing else would, and the player's next keys
-// would go nowhere. A file dialog kept for later may leave its list of name
-// completions open, holding the keys; it goes too.
-inline int execModal(QDialog& dialog) {
-  QPointer<QWidget> owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
-  const int result = dialog.exec();
-  while (QWidget* leftover = QApplication::activePopupWidget()) leftover->hide();
-  if (owner && owner->isVisible()) owner->activateWindow();
-  return result;
 }
 
 }  // namespace qv

@@ -12,7 +12,7 @@
 #include <thread>
 #include <utility>
 
-#include "app/qt_keys.h"
+#include "app/qt_announcer.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
 #include "sim/qt_status_window.h"
@@ -139,7 +139,8 @@ std::optional<std::string> QtWindows::askMissionFile() {
   dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
   dialog.setDefaultSuffix(QStringLiteral("qmf"));
   if (offeredMission_) preselect(dialog, *std::exchange(offeredMission_, std::nullopt));
-  if (execModal(dialog) != QDialog::Accepted) return std::nullopt;
+  const FocusReturn focusBack;
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   // A path, not a world text: it goes to the file system in its own encoding.
@@ -149,6 +150,7 @@ std::optional<std::string> QtWindows::askMissionFile() {
 void QtWindows::showCompilerWindow() {
   compiler_->show();
   compiler_->raise();
+  focusForScreenReader(compiler_->Console);
 }
 
 bool QtWindows::statusWindowVisible() const {

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/qt_activation.h"
+#include "app/qt_announcer.h"
 #include "app/qt_guard.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
@@ -42,6 +43,8 @@ Shell::Shell(ShellOptions options)
 Shell::~Shell() {
   // The windows go first: nothing may reach the game once it is gone.
   activation_.reset();
+  console_.speakLinesThrough(nullptr);
+  compiler_.speakLinesThrough(nullptr);
   form5_.reset();
   form3_.reset();
   form4_.reset();
@@ -54,6 +57,10 @@ void Shell::attachPorts() {
   jumpLog_.attach(form2_->Memo2);
   fileLog_.attach(form2_->Memo3);
   compiler_.attach(form3_->Console);
+  consoleVoice_ = std::make_unique<LineAnnouncer>(form2_.get());
+  console_.speakLinesThrough(consoleVoice_.get());
+  compilerVoice_ = std::make_unique<LineAnnouncer>(form3_.get());
+  compiler_.speakLinesThrough(compilerVoice_.get());
   status_.attach(form5_->Memo1);
   timers_.bind(TimerId::JumpTimer, form2_->JumpTimer);
   timers_.bind(TimerId::ChatTimer, form2_->ChatTimer);

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/qt_announcer.h"
 #include "app/qt_guard.h"
 #include "app/qt_keys.h"
 #include "app/qt_look.h"
@@ -125,9 +126,14 @@ void showDescription(QPlainTextEdit& box, std::string_view text) {
   box.setPlainText(lines.join(u'\n'));
 }
 
-// Runs a dialog; the chosen path, or nothing when the user cancels.
+// Runs a dialog; the chosen path, or nothing when the user cancels. The
+// dialog is kept for later and may leave its list of name completions open,
+// which would hold every key until Escape: it goes with the dialog.
 std::optional<std::string> chosenPath(QFileDialog* dialog) {
-  if (execModal(*dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  const FocusReturn focusBack;
+  const bool accepted = dialog->exec() == QDialog::Accepted;
+  while (QWidget* leftover = QApplication::activePopupWidget()) leftover->hide();
+  if (!accepted || dialog->selectedFiles().isEmpty()) return {};
   // A path is no world text: it goes to the file system in its own encoding.
   return QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
 }

@@ -287,7 +287,9 @@ TEST_F(EditorWindow, LoadThenSaveKeepsEveryByte) {
     load(path("every.qmf"));
     saveAs(path("saved.qmf"));
     EXPECT_TRUE(contents(path("saved.qmf")) == file);  // too long to print
-    if (type == 2) EXPECT_EQ(form_->Edit2->text(), QStringLiteral("kept \u03A9"));
+    if (type == 2) {
+      EXPECT_EQ(form_->Edit2->text(), QStringLiteral("kept \u03A9"));
+    }
   }
   EXPECT_TRUE(boxes_.isEmpty());
 }
