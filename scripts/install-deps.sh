@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libgl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
+  # The faces the windows are drawn in (the .deb depends on them too).
+  fonts-liberation2 fonts-3270
 )
 if [ "${1:-}" = "--extra" ]; then
   shift

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "app/qt_application.h"
+#include "app/qt_look.h"
 #include "app/qt_shell.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   qv::Application app(argc, argv);
+  qv::reportMissingFaces();
   qv::Shell shell;  // creates the five windows in start-up order
   shell.start();
   return qv::Application::exec();

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "app/qt_look.h"
 #include "app/qt_text.h"
 #include "world/game_error.h"
 
@@ -37,6 +38,7 @@ void showErrorBox(const QString& message) {
   boxShowing = true;
   QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
                   QApplication::activeWindow());
+  keepOnScreen(&box);
   box.exec();
   boxShowing = false;
 }

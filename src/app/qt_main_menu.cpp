@@ -19,6 +19,8 @@ namespace {
 
 constexpr QSize kClientSize{650, 346};
 constexpr QPoint kPosition{328, 366};
+constexpr QSize kOuterSize{kClientSize.width() + kFixedFrame.width,
+                           kClientSize.height() + kFixedFrame.height};
 
 // The buttons stand one under the other at 48-pixel steps.
 struct MenuButton {
@@ -62,8 +64,7 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Quorvexer v 1.0.0.0.0"));
   setFont(sansFont(11));
-  setFixedSize(kClientSize);
-  move(kPosition);
+  placeWindow(this, kPosition, kOuterSize, kFixedFrame);
   background_ = loadBackground(QStringLiteral(":/assets/menu.jpg"));
   createButtons();
   createDoneButton();

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
 #include "sim/qt_status_window.h"
@@ -101,6 +102,7 @@ std::optional<std::string> QtWindows::askMissionFile() {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
   dialog.setDefaultSuffix(QStringLiteral("qmf"));
+  keepOnScreen(&dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;

@@ -35,15 +35,6 @@ const char* const kTypeItems[3] = {"change server status", "download file",
                                    "trasfer money from server"};
 const char* const kServerCaption = "The Name of the targer server (Zorb Bank)";
 
-// Helvetica-like faces come closer to the narrow face the window was drawn
-// in than a desktop's default sans, so the captions keep their places.
-QFont editorFont() {
-  QFont font = sansFont(11);
-  font.setFamilies(
-      {font.family(), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans")});
-  return font;
-}
-
 // Labels have no background of their own: the picture shows through.
 QLabel* colouredLabel(QWidget* parent, const char* text, const QColor& colour, QPoint at) {
   auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -92,6 +83,7 @@ QFileDialog* missionDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
   // A name typed into either dialog is taken as it is; a missing file is
   // reported by the load itself.
   dialog->setFileMode(QFileDialog::AnyFile);
+  keepOnScreen(dialog);
   return dialog;
 }
 
@@ -110,7 +102,7 @@ TForm4::TForm4(std::function<void()> showMenu, QWidget* parent)
   placeWindow(this, {408, 517}, {450, 318}, kSizeableFrame);
   createControls();
   // The labels fit their captions once the window's own face is in place.
-  setFontOnFirstShow(this, editorFont(), [this] {
+  setFontOnFirstShow(this, sansFont(11), [this] {
     for (QLabel* label : {Label1, Label2, Label3, Label4, Label5}) label->adjustSize();
   });
   setTabOrder();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -106,9 +107,9 @@ TEST(StartUp, TextAreasHaveTheirFacesOnceShown) {
   showWindow(h.shell.form5());
   for (QPlainTextEdit* area :
        {h.shell.form1().Memo1(), h.shell.form3().Console, h.shell.form5().Memo1}) {
-    EXPECT_EQ(area->font().family(), "Courier");
+    EXPECT_EQ(QFontInfo(area->font()).family(), "Liberation Mono");
     EXPECT_EQ(area->font().pixelSize(), 11);
-    EXPECT_EQ(area->document()->defaultFont().family(), "Courier");
+    EXPECT_EQ(area->document()->defaultFont().family(), "Liberation Mono");
   }
 }
 
