@@ -65,7 +65,12 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
   setWindowTitle(QStringLiteral("Quorvexer v 1.0.0.0.0"));
   setFont(sansFont(11));
   placeWindow(this, kPosition, kOuterSize, kFixedFrame);
-  background_ = loadBackground(QStringLiteral(":/assets/menu.jpg"));
+  // The picture is decoded on a helper thread while the other windows are
+  // built and the faces loaded; the first paint takes it over. Nothing else
+  // of the game runs there.
+  ensureAssetsLoaded();
+  pendingBackground_ = std::async(
+      std::launch::async, [] { return decodeBackground(QStringLiteral(":/assets/menu.jpg")); });
   createButtons();
   createDoneButton();
   wireButtons();
@@ -157,6 +162,7 @@ void TForm1::QuitBtnClick() {
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
+  if (pendingBackground_.valid()) background_ = QPixmap::fromImage(pendingBackground_.get());
   QPainter painter(this);
   if (background_.isNull()) {
     painter.fillRect(rect(), palette().window());

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <future>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -53,6 +55,7 @@ class TForm1 : public QWidget {
 
   Actions actions_;
   QPlainTextEdit* help_ = nullptr;
+  std::future<QImage> pendingBackground_;
   QPixmap background_;
 };
 

@@ -125,10 +125,12 @@ void QtWindows::setStatusWindowVisible(bool visible) {
 
 // The panels' own state: they count as shown while the game window is hidden.
 bool QtWindows::logPanelsVisible() const {
+  game_->buildContent();
   return !game_->Memo2->isHidden();
 }
 
 void QtWindows::setLogPanelsVisible(bool visible) {
+  game_->buildContent();
   game_->Memo2->setVisible(visible);
   game_->Memo3->setVisible(visible);
 }

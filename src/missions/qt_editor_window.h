@@ -25,7 +25,13 @@ namespace qv {
 class TForm4 : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm4(std::function<void()> showMenu, QWidget* parent = nullptr);
+  // When the controls are built: at once, or when the window is first shown
+  // (or a mission is put into it), so that the program's start does not
+  // wait for a window most runs never open.
+  enum class Build { Now, OnFirstShow };
+  explicit TForm4(std::function<void()> showMenu, QWidget* parent = nullptr,
+                  Build build = Build::Now);
+  void buildContent();
 
   // What the controls hold, and putting a mission into them.
   EditorMission mission() const;
@@ -34,20 +40,20 @@ class TForm4 : public QWidget {
   // The one confirmation of a successful save. Tests replace it to count.
   std::function<void()> beep;
 
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLineEdit* MissionNameEd;
-  QLineEdit* ServernameEd;
-  QLineEdit* Edit2;
-  QSpinBox* MoneyEdit;
-  QSpinBox* SpinEdit1;
-  QPushButton* SaveBtn;
-  QPushButton* Openbtn;
-  QGroupBox* RadioGroup1;
-  QPlainTextEdit* Memo1;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLineEdit* MissionNameEd = nullptr;
+  QLineEdit* ServernameEd = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QSpinBox* MoneyEdit = nullptr;
+  QSpinBox* SpinEdit1 = nullptr;
+  QPushButton* SaveBtn = nullptr;
+  QPushButton* Openbtn = nullptr;
+  QGroupBox* RadioGroup1 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
   // The two file dialogs, built on first use: they are the heaviest part of
   // the window and most runs never open them.
   QFileDialog* Open();
@@ -57,6 +63,9 @@ class TForm4 : public QWidget {
   void RadioGroup1Click();
   void SaveBtnClick();
   void OpenbtnClick();
+
+ public:
+  void setVisible(bool visible) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -71,7 +80,7 @@ class TForm4 : public QWidget {
   void selectType(int typeIndex);
 
   std::function<void()> showMenu_;
-  QButtonGroup* typeButtons_;
+  QButtonGroup* typeButtons_ = nullptr;
   QFileDialog* open_ = nullptr;
   QFileDialog* save_ = nullptr;
   // Decoded when the window is first painted.

@@ -37,9 +37,19 @@ TForm2::TForm2(Game& game) : game_(game) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setWindowTitle(QStringLiteral("RELAY://terminus/172.16.40.9/Hub~/"));
   placeWindow(this, {409, 508}, {873, 486}, kSizeableFrame);
-  createTextAreas();
   createTimers();
   guard([this] { game_.FormCreate(); });
+}
+
+void TForm2::buildContent() {
+  if (console) return;
+  createTextAreas();
+  if (onContentBuilt) onContentBuilt();
+}
+
+void TForm2::setVisible(bool visible) {
+  if (visible) buildContent();
+  QWidget::setVisible(visible);
 }
 
 void TForm2::createTextAreas() {
@@ -87,6 +97,7 @@ void TForm2::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm2::layoutTextAreas() {
+  if (!console) return;
   console->setGeometry(0, 0, width(), height() - kInputHeight);
   Memo1->setGeometry(0, height() - kInputHeight, width(), kInputHeight);
 }

@@ -19,10 +19,16 @@ class TForm2 : public QWidget {
   // Creating the window runs the game's creation handler.
   explicit TForm2(Game& game);
 
-  QPlainTextEdit* console;
-  QPlainTextEdit* Memo1;  // the input line
-  QPlainTextEdit* Memo2;  // population log panel
-  QPlainTextEdit* Memo3;  // file activity log panel
+  // The text areas are built when the window is first shown, or earlier
+  // when asked for here: the window stays hidden until a game starts, and
+  // the menu shows sooner without them. Then onContentBuilt runs.
+  void buildContent();
+  std::function<void()> onContentBuilt;
+
+  QPlainTextEdit* console = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;  // the input line
+  QPlainTextEdit* Memo2 = nullptr;  // population log panel
+  QPlainTextEdit* Memo3 = nullptr;  // file activity log panel
   QTimer* JumpTimer;
   QTimer* ChatTimer;
   QTimer* Userfiletimer;
@@ -30,6 +36,9 @@ class TForm2 : public QWidget {
 
   // Called after the window is shown; the shell decides about activation.
   std::function<void()> onShown;
+
+ public:
+  void setVisible(bool visible) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -29,9 +29,10 @@ class ConsoleKeyDown : public testing::Test {
   void SetUp() override {
     h.shell.start();
     h.startGame();
+    input = h.shell.form2().Memo1;  // built when the window was first shown
   }
   ShellHarness h;
-  QPlainTextEdit* input = h.shell.form2().Memo1;
+  QPlainTextEdit* input = nullptr;
 };
 
 TEST_F(ConsoleKeyDown, ReturnHandsOverTheLastInputLine) {

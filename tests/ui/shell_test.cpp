@@ -50,6 +50,7 @@ TEST(StartUp, CaptionsSizesAndPlaces) {
   EXPECT_TRUE(menu.windowFlags() & Qt::WindowCloseButtonHint);
 
   TForm2& game = h.shell.form2();
+  game.buildContent();  // done when the window is first shown
   EXPECT_TRUE(game.windowTitle().endsWith("/Hub~/"));
   EXPECT_TRUE(game.windowTitle().contains("://terminus/"));
   EXPECT_EQ(game.pos(), QPoint(409, 508));
@@ -88,6 +89,7 @@ TEST(StartUp, TimersAndTextAreasAsCreated) {
     EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
   }
 
+  game.buildContent();  // done when the window is first shown
   EXPECT_TRUE(game.console->isReadOnly());
   EXPECT_FALSE(game.Memo1->isReadOnly());
   EXPECT_EQ(game.Memo2->toPlainText(), "Memo2");
