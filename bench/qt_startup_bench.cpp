@@ -18,6 +18,7 @@
 //
 //   build/dev/bench/qt_startup_bench [rounds]
 
+#include <sys/resource.h>
 #include <unistd.h>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -303,8 +304,15 @@ void printFrames(const std::vector<Program>& programs, int rounds) {
               extraMiB, kMemoryTargetMiB, verdict(extraMiB <= kMemoryTargetMiB));
   std::printf("  game time     %.2f x the empty window (aim <= %.2f x): %s\n", game / empty,
               kEmptyWindowAim, verdict(game <= kEmptyWindowAim * empty));
-  std::printf("  the same-content floor itself is %.2f x the empty window (+ %.1f ms)\n",
-              content / empty, content - empty);
+  // Any text on the menu needs the font database and its faces, which the
+  // empty window never loads: the same-content floor shows what that costs.
+  std::printf(
+      "  the same-content floor alone is %.2f x the empty window (+ %.1f ms): the font\n"
+      "  database and faces every captioned window needs%s\n",
+      content / empty, content - empty,
+      content > kEmptyWindowAim * empty ? "; past the aim by itself, so no menu with text\n"
+                                          "  can meet it"
+                                        : "");
 }
 
 void printParts(const std::vector<std::vector<double>>& parts, int rounds) {
@@ -312,7 +320,7 @@ void printParts(const std::vector<std::vector<double>>& parts, int rounds) {
       "application object (in every program)",
       "font database and the menu's three faces",
       "menu picture decoding (libjpeg)",
-      "the game and its name tables",
+      "the world's records and name tables",
       "menu window (its picture decoded on a helper thread)",
       "hidden game window",
       "hidden mission editor",
@@ -335,6 +343,9 @@ int main(int argc, char** argv) {
   }
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Builds sharing the machine disturb a 10 ms figure less at a raised
+  // priority, which the three programs inherit alike.
+  const bool raised = setpriority(PRIO_PROCESS, 0, -15) == 0;
   const std::string self = "/proc/" + std::to_string(getpid()) + "/exe";
 
   std::vector<Program> programs = {
@@ -355,6 +366,8 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  if (!raised)
+    std::printf("(at normal priority: other work on the machine shows in the figures)\n");
   printFrames(programs, rounds);
   printParts(parts, rounds);
   return 0;

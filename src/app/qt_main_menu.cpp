@@ -75,6 +75,15 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
   createDoneButton();
   wireButtons();
   setTabOrder();
+  loadButtonFaces();
+}
+
+// The faces are needed for the first paint anyway; loading them now (the
+// font database and each face) overlaps with the picture's decoding.
+void TForm1::loadButtonFaces() {
+  for (QPushButton* button : {NewGameBtn, CommandsBtn, MissionEdBtn, OptionsBtn, QuitBtn}) {
+    (void)button->fontMetrics().height();
+  }
 }
 
 void TForm1::createButtons() {

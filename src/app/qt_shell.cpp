@@ -61,8 +61,11 @@ void Shell::attachPorts() {
     jumpLog_.attach(form2_->Memo2);
     fileLog_.attach(form2_->Memo3);
   };
-  compiler_.attach(form3_->Console);
-  status_.attach(form5_->Memo1);
+  form3_->onContentBuilt = [this] { compiler_.attach(form3_->Console); };
+  form5_->onContentBuilt = [this] {
+    status_.attach(form5_->Memo1);
+    guard([this] { game_.InfoTimerTimer(); });
+  };
   timers_.bind(TimerId::JumpTimer, form2_->JumpTimer);
   timers_.bind(TimerId::ChatTimer, form2_->ChatTimer);
   timers_.bind(TimerId::Userfiletimer, form2_->Userfiletimer);

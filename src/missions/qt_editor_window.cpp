@@ -97,19 +97,13 @@ std::optional<std::string> chosenPath(QFileDialog* dialog) {
 }  // namespace
 
 TForm4::TForm4(std::function<void()> showMenu, QWidget* parent, Build build)
-    : QWidget(parent), beep([] { QApplication::beep(); }), showMenu_(std::move(showMenu)) {
+    : DeferredWindow(parent), beep([] { QApplication::beep(); }), showMenu_(std::move(showMenu)) {
   setWindowTitle(QStringLiteral("Mission Editor"));
   placeWindow(this, {408, 517}, {450, 318}, kSizeableFrame);
   if (build == Build::Now) buildContent();
 }
 
-void TForm4::setVisible(bool visible) {
-  if (visible) buildContent();
-  QWidget::setVisible(visible);
-}
-
-void TForm4::buildContent() {
-  if (Memo1) return;
+void TForm4::createContent() {
   createControls();
   // The labels fit their captions once the window's own face is in place.
   setFontOnFirstShow(this, sansFont(11), [this] {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QPixmap>
-#include <QWidget>
 #include <functional>
 #include <optional>
 
+#include "app/qt_deferred_window.h"
 #include "missions/mission_file.h"
 
 class QButtonGroup;
@@ -22,7 +22,7 @@ namespace qv {
 // The mission editor window (Form4): composes a mission and saves it as a
 // mission file, or loads one back. Created once; closing it hides it, keeps
 // every control's contents and shows the main menu again through showMenu.
-class TForm4 : public QWidget {
+class TForm4 : public DeferredWindow {
   Q_OBJECT
  public:
   // When the controls are built: at once, or when the window is first shown
@@ -31,7 +31,6 @@ class TForm4 : public QWidget {
   enum class Build { Now, OnFirstShow };
   explicit TForm4(std::function<void()> showMenu, QWidget* parent = nullptr,
                   Build build = Build::Now);
-  void buildContent();
 
   // What the controls hold, and putting a mission into them.
   EditorMission mission() const;
@@ -64,10 +63,8 @@ class TForm4 : public QWidget {
   void SaveBtnClick();
   void OpenbtnClick();
 
- public:
-  void setVisible(bool visible) override;
-
  protected:
+  void createContent() override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 

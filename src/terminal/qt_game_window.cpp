@@ -41,18 +41,7 @@ TForm2::TForm2(Game& game) : game_(game) {
   guard([this] { game_.FormCreate(); });
 }
 
-void TForm2::buildContent() {
-  if (console) return;
-  createTextAreas();
-  if (onContentBuilt) onContentBuilt();
-}
-
-void TForm2::setVisible(bool visible) {
-  if (visible) buildContent();
-  QWidget::setVisible(visible);
-}
-
-void TForm2::createTextAreas() {
+void TForm2::createContent() {
   console = new QPlainTextEdit(this);
   styleTextArea(console, {.verticalScrollBar = true, .readOnly = true});
   console->setAccessibleName(QStringLiteral("Console"));

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
+
+#include "app/qt_deferred_window.h"
 
 class QPlainTextEdit;
 class QTimer;
@@ -13,18 +14,14 @@ class Game;
 // The game window (Form2): the console above the input line, the two hidden
 // log panels and the game window's four timers. Every event goes to the
 // game; the window holds no rules of its own.
-class TForm2 : public QWidget {
+class TForm2 : public DeferredWindow {
   Q_OBJECT
  public:
   // Creating the window runs the game's creation handler.
   explicit TForm2(Game& game);
 
-  // The text areas are built when the window is first shown, or earlier
-  // when asked for here: the window stays hidden until a game starts, and
-  // the menu shows sooner without them. Then onContentBuilt runs.
-  void buildContent();
-  std::function<void()> onContentBuilt;
-
+  // The text areas are built when the window is first shown (the window
+  // stays hidden until a game starts), or by buildContent.
   QPlainTextEdit* console = nullptr;
   QPlainTextEdit* Memo1 = nullptr;  // the input line
   QPlainTextEdit* Memo2 = nullptr;  // population log panel
@@ -37,17 +34,14 @@ class TForm2 : public QWidget {
   // Called after the window is shown; the shell decides about activation.
   std::function<void()> onShown;
 
- public:
-  void setVisible(bool visible) override;
-
  protected:
+  void createContent() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void createTextAreas();
   void createTimers();
   void layoutTextAreas();
 

@@ -119,6 +119,7 @@ TEST(CompilerWindow, ReturnGivesTheGameTheLastLineFirst) {
   ShellHarness h;
   h.shell.start();
   TForm3& compiler = h.shell.form3();
+  compiler.buildContent();  // done when the window is first shown
   compiler.Console->insertPlainText(":spike\n:end");
   pressKey(compiler.Console, Qt::Key_Return);
   // ":end" compiles: the game read it before Return started a new line.
@@ -161,6 +162,7 @@ TEST(TimersPort, EnablingARunningTimerKeepsItsBeat) {
 
 TEST(StatusWindow, TheTimerWritesTheStatusText) {
   ShellHarness h;
+  h.shell.form5().buildContent();  // done when the window is first shown
   h.shell.form5().Memo1->setPlainText("typed by the player");
   ASSERT_TRUE(uitest::waitUntil(
       [&] { return h.shell.form5().Memo1->toPlainText() != "typed by the player"; }, 2500));
