@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   # The faces the windows are drawn in (the .deb depends on them too).
-  fonts-liberation2 fonts-3270
+  fonts-croscore fonts-3270
 )
 if [ "${1:-}" = "--extra" ]; then
   shift

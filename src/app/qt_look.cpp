@@ -17,7 +17,9 @@ namespace {
 // "Computerfont") are not free. A face from a Debian package the game depends
 // on stands in for each, asked for by its exact family name: fontconfig
 // then has nothing to guess, and a machine with hundreds of fonts draws the
-// same pixels as one with only these.
+// same pixels as one with only these. Each name belongs to one package only:
+// the Liberation faces, for one, come in two versions under the same names,
+// and with both installed either may be drawn.
 struct PinnedFace {
   const char* family;
   const char* package;
@@ -25,10 +27,10 @@ struct PinnedFace {
   bool fixedPitch;
 };
 // Courier's own metrics: every character 0.6 em wide.
-constexpr PinnedFace kCourierFace{"Liberation Mono", "fonts-liberation2", QFont::TypeWriter, true};
+constexpr PinnedFace kCourierFace{"Cousine", "fonts-croscore", QFont::TypeWriter, true};
 // A sans of the narrow metrics of the window's face at 11 px: the editor's
 // captions keep the places they were drawn at.
-constexpr PinnedFace kSansFace{"Liberation Sans", "fonts-liberation2", QFont::SansSerif, false};
+constexpr PinnedFace kSansFace{"Arimo", "fonts-croscore", QFont::SansSerif, false};
 // A face drawn after an old terminal's screen: the menu's captions, 20 and
 // 21 px high, fit their 233-pixel buttons beside the glyphs.
 constexpr PinnedFace kComputerFace{"IBM 3270", "fonts-3270", QFont::Monospace, true};

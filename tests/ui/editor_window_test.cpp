@@ -116,7 +116,7 @@ TEST_F(EditorWindow, LooksAsDrawn) {
   EXPECT_EQ(f.pos(), QPoint(408, 517));
   f.show();  // the window's face is loaded when it is first shown
   EXPECT_EQ(f.font().pixelSize(), 11);
-  EXPECT_EQ(QFontInfo(f.font()).family(), "Liberation Sans");
+  EXPECT_EQ(QFontInfo(f.font()).family(), "Arimo");
   EXPECT_EQ(f.Label4->width(), f.Label4->sizeHint().width());
   f.hide();
 

@@ -116,9 +116,9 @@ TEST(StartUp, TextAreasHaveTheirFacesOnceShown) {
   showWindow(h.shell.form5());
   for (QPlainTextEdit* area :
        {h.shell.form1().Memo1(), h.shell.form3().Console, h.shell.form5().Memo1}) {
-    EXPECT_EQ(QFontInfo(area->font()).family(), "Liberation Mono");
+    EXPECT_EQ(QFontInfo(area->font()).family(), "Cousine");
     EXPECT_EQ(area->font().pixelSize(), 11);
-    EXPECT_EQ(area->document()->defaultFont().family(), "Liberation Mono");
+    EXPECT_EQ(area->document()->defaultFont().family(), "Cousine");
   }
 }
 
