@@ -308,11 +308,11 @@ void printFrames(const std::vector<Program>& programs, int rounds) {
   // empty window never loads: the same-content floor shows what that costs.
   std::printf(
       "  the same-content floor alone is %.2f x the empty window (+ %.1f ms): the font\n"
-      "  database and faces every captioned window needs%s\n",
+      "  database and the faces that any captioned window needs%s\n",
       content / empty, content - empty,
-      content > kEmptyWindowAim * empty ? "; past the aim by itself, so no menu with text\n"
-                                          "  can meet it"
-                                        : "");
+      content > kEmptyWindowAim * empty
+          ? ";\n  past the aim by itself, so no menu that draws text can meet the aim"
+          : "");
 }
 
 void printParts(const std::vector<std::vector<double>>& parts, int rounds) {
@@ -331,7 +331,7 @@ void printParts(const std::vector<std::vector<double>>& parts, int rounds) {
   };
   std::printf("\nWhere the time goes: each part timed on its own, median of %d runs\n", rounds);
   for (std::size_t i = 0; i < parts.size() && i < std::size(kNames); ++i) {
-    std::printf("  %-50s %6.2f ms\n", kNames[i], median(parts[i]));
+    std::printf("  %-56s %6.2f ms\n", kNames[i], median(parts[i]));
   }
 }
 
