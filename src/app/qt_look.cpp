@@ -103,7 +103,7 @@ QStringList missingFaces() {
 void reportMissingFaces() {
   const QStringList missing = missingFaces();
   if (missing.isEmpty()) return;
-  std::fprintf(stderr, "quorvexer: font missing, drawing with a fallback face instead: %s\n",
+  std::fprintf(stderr, "quorvexer: font faces missing, drawing with fallback faces instead: %s\n",
                qPrintable(missing.join(QStringLiteral(", "))));
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 
+#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "app/qt_ports.h"
 #include "commands/qt_compiler_window.h"
@@ -64,6 +66,15 @@ void expectCaptionsFit(QWidget* window, const char* name) {
                       << other->text().toStdString() << "\"";
       }
     }
+  }
+}
+
+// The faces the package depends on are installed here, and each is drawn
+// as itself rather than as a face fontconfig offers in its place.
+TEST(Faces, ThePinnedFacesAreInstalledAndDrawn) {
+  EXPECT_EQ(missingFaces(), QStringList());
+  for (const QFont& font : {courierFont(11), sansFont(11), computerFont(21)}) {
+    EXPECT_EQ(QFontInfo(font).family(), font.families().constFirst());
   }
 }
 
