@@ -13,6 +13,7 @@ if(QV_BUILD_UI)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME quorvexer.png)
   endforeach()
+  include(${PROJECT_SOURCE_DIR}/cmake/DebianFiles.cmake)
 endif()
 
 set(CPACK_PACKAGE_NAME quorvexer)

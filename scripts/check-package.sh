@@ -2,7 +2,9 @@
 # Proves the Debian package installs and starts on a clean Debian 12: builds a
 # minimal bookworm tree with debootstrap from the mirror this machine's apt
 # uses, lets apt install the package there (so every library must come from the
-# Depends line), and starts the game in it. Run as root; it takes a few minutes
+# Depends line), and starts the game in it. Then, as on a desktop, the MIME
+# database and the desktop entries' cache must know the game's mission files.
+# Run as root; it takes a few minutes
 # and about 0.5 GB, and removes the tree afterwards (QV_KEEP_CHROOT=1 keeps it).
 #
 #   scripts/check-package.sh [build/release/quorvexer_1.0.0_amd64.deb]
@@ -62,7 +64,8 @@ finish() {
 }
 trap finish EXIT
 
-in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+# /usr/games is on every Debian user's PATH.
+in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin:/usr/games HOME=/root LANG=C.UTF-8 "$@"; }
 
 # --- a clean bookworm ------------------------------------------------------
 
@@ -110,18 +113,29 @@ echo "PASS: apt installed $name and its dependencies"
 echo "== dpkg -L quorvexer"
 listing=$(in_root dpkg -L quorvexer)
 echo "$listing"
-for path in /usr/bin/quorvexer /usr/share/applications/quorvexer.desktop \
+for path in /usr/games/quorvexer /usr/share/applications/quorvexer.desktop \
   /usr/share/icons/hicolor/scalable/apps/quorvexer.svg \
-  /usr/share/icons/hicolor/48x48/apps/quorvexer.png; do
+  /usr/share/icons/hicolor/48x48/apps/quorvexer.png /usr/share/man/man6/quorvexer.6.gz \
+  /usr/share/doc/quorvexer/copyright /usr/share/doc/quorvexer/changelog.gz \
+  /usr/share/mime/packages/quorvexer.xml /usr/share/metainfo/org.quorvexer.quorvexer.metainfo.xml; do
   expect "installs $path" grep -qx "$path" <<<"$listing"
 done
-missions=$(grep -c '^/usr/share/quorvexer/missions/.*\.qmf$' <<<"$listing" || true)
+missions=$(grep -c '^/usr/share/games/quorvexer/missions/.*\.qmf$' <<<"$listing" || true)
 expect "installs the 3 sample missions (found $missions)" [ "$missions" -eq 3 ]
 
-missing=$(in_root ldd /usr/bin/quorvexer | grep 'not found' || true)
+missing=$(in_root ldd /usr/games/quorvexer | grep 'not found' || true)
 expect "every shared library is found${missing:+: $missing}" [ -z "$missing" ]
 
 # --- run ---------------------------------------------------------------------
+
+echo "== quorvexer --version, without a display"
+set +e
+version=$(in_root quorvexer --version 2>&1)
+status=$?
+set -e
+echo "  | $version"
+expect "--version exits 0 (exit $status)" [ "$status" -eq 0 ]
+expect "--version prints the version" [ "$version" = "quorvexer $(dpkg-deb -f "$deb" Version)" ]
 
 echo "== start on the offscreen platform for 5 s"
 set +e
@@ -142,6 +156,33 @@ lines=$(wc -l <"$root/tmp/nodisplay.err")
 expect "exits 2 without a display (exit $status)" [ "$status" -eq 2 ]
 expect "says why in one line on stderr ($lines lines)" [ "$lines" -eq 1 ]
 expect "prints nothing on stdout" [ ! -s "$root/tmp/nodisplay.out" ]
+
+echo "== with a sample mission named on the command line"
+set +e
+in_root env QT_QPA_PLATFORM=offscreen timeout 5 quorvexer /usr/share/games/quorvexer/missions/tin_cup.qmf \
+  >"$root/tmp/run-mission.log" 2>&1
+status=$?
+set -e
+sed 's/^/  | /' "$root/tmp/run-mission.log"
+expect "ran its event loop until stopped (exit $status, 124 expected)" [ "$status" -eq 124 ]
+
+# --- desktop integration ---------------------------------------------------
+
+# A desktop has the MIME database and the desktop entries' cache; their dpkg
+# triggers must pick up the game's files when the package is installed.
+echo "== mission files known to the desktop"
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  shared-mime-info desktop-file-utils >"$root/tmp/desktop.log" 2>&1 ||
+  { tail -n 20 "$root/tmp/desktop.log"; echo "FAIL: could not install the desktop tools"; exit 1; }
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "/tmp/$name" \
+  >>"$root/tmp/desktop.log" 2>&1 ||
+  { tail -n 20 "$root/tmp/desktop.log"; echo "FAIL: could not reinstall $name"; exit 1; }
+mime=application/x-quorvexer-mission
+expect "the MIME database maps *.qmf to $mime" \
+  grep -qx "50:$mime:\*\.qmf" "$root/usr/share/mime/globs2"
+expect "the MIME database knows $mime" [ -f "$root/usr/share/mime/${mime}.xml" ]
+expect "the desktop entries' cache opens $mime with quorvexer.desktop" \
+  grep -qx "$mime=quorvexer.desktop;" "$root/usr/share/applications/mimeinfo.cache"
 
 echo "== installed size"
 # shellcheck disable=SC2016 # ${...} are dpkg's fields

@@ -1,18 +1,49 @@
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/qt_application.h"
 #include "app/qt_look.h"
 #include "app/qt_shell.h"
 
 int main(int argc, char** argv) {
+  // Read before the window system is touched: help and version need none.
+  const qv::CommandLine line =
+      qv::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  switch (line.action) {
+    case qv::CommandLine::Action::PrintHelp:
+      std::fputs(qv::helpText().c_str(), stdout);
+      return 0;
+    case qv::CommandLine::Action::PrintVersion:
+      std::fputs(qv::versionText().c_str(), stdout);
+      return 0;
+    case qv::CommandLine::Action::Refuse:
+      std::fprintf(stderr, "%s\n", line.message.c_str());
+      return qv::kExitUsage;
+    case qv::CommandLine::Action::Play:
+      break;
+  }
   // Without a window system Qt aborts; say plainly what is missing instead.
   if (!qv::desktopSessionAvailable()) {
     std::fprintf(stderr, "%s\n", qv::kNeedsDesktopMessage);
     return 2;
   }
-  qv::Application app(argc, argv);
+  if (!line.message.empty()) std::fprintf(stderr, "%s\n", line.message.c_str());
+  // Qt gets its own options and nothing else, so a mission file named like
+  // one of them after "--" stays a file.
+  std::vector<std::string> qtArguments{argv[0]};
+  qtArguments.insert(qtArguments.end(), line.qtArguments.begin(), line.qtArguments.end());
+  std::vector<char*> qtArgv;
+  for (std::string& argument : qtArguments) qtArgv.push_back(argument.data());
+  qtArgv.push_back(nullptr);
+  int qtArgc = static_cast<int>(qtArguments.size());
+  qv::Application app(qtArgc, qtArgv.data());
   qv::reportMissingFaces();
-  qv::Shell shell;  // creates the five windows in start-up order
+  qv::ShellOptions options;
+  options.offeredMission = line.mission;
+  qv::Shell shell(std::move(options));
   shell.start();
   return qv::Application::exec();
 }

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include "app/qt_look.h"
 #include "app/qt_main_menu.h"
@@ -83,13 +84,47 @@ void QtWindows::repaintGameWindow() {
 
 namespace {
 
-// The sample missions installed beside the program, offered as a shortcut in
-// the dialog's side bar: the dialog itself opens at the root folder.
+// The game's data folder, found from where the program runs: installed, it
+// is QV_DATA_FROM_BINARY away from the program (/usr/games/quorvexer reads
+// /usr/share/games/quorvexer); in a build tree it is staged under the
+// program's own folder.
+QString gameDataFolder() {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  for (const char* relative : {QV_DATA_FROM_BINARY, QV_DATA_IN_BUILD_TREE}) {
+    const QString folder = QDir::cleanPath(programFolder + u'/' + QString::fromUtf8(relative));
+    if (QFileInfo(folder).isDir()) return folder;
+  }
+  return {};
+}
+
+// The sample missions, offered as a shortcut in the dialog's side bar: the
+// dialog itself opens at the root folder.
 QList<QUrl> sampleMissionFolders() {
-  const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                         QStringLiteral("/../share/quorvexer/missions"));
-  if (!QFileInfo(folder).isDir()) return {};
+  const QString data = gameDataFolder();
+  const QString folder = data + QStringLiteral("/missions");
+  if (data.isEmpty() || !QFileInfo(folder).isDir()) return {};
   return {QUrl::fromLocalFile(folder)};
+}
+
+// The side bar keeps the player's own shortcuts and one sample-missions
+// folder, this program's. Qt remembers the side bar between runs, so without
+// this the folders of another build or of an older install layout would pile
+// up beside it.
+QList<QUrl> withSampleMissions(QList<QUrl> shortcuts) {
+  shortcuts.removeIf([](const QUrl& url) {
+    const QString folder = url.toLocalFile();
+    return folder.endsWith(QStringLiteral("/share/quorvexer/missions")) ||
+           folder.endsWith(QStringLiteral("/share/games/quorvexer/missions"));
+  });
+  return shortcuts + sampleMissionFolders();
+}
+
+// A mission named on the command line: the dialog opens in its folder with
+// the file selected, so Return takes it.
+void preselect(QFileDialog& dialog, const std::string& path) {
+  const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(path)));
+  dialog.setDirectory(file.absolutePath());
+  dialog.selectFile(file.fileName());
 }
 
 }  // namespace
@@ -98,11 +133,12 @@ std::optional<std::string> QtWindows::askMissionFile() {
   QFileDialog dialog(game_, QStringLiteral("Open"), QStringLiteral("/"),
                      QStringLiteral("Quorvexer Mission (*qmf)"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setSidebarUrls(dialog.sidebarUrls() + sampleMissionFolders());
+  dialog.setSidebarUrls(withSampleMissions(dialog.sidebarUrls()));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
   dialog.setDefaultSuffix(QStringLiteral("qmf"));
   keepOnScreen(&dialog);
+  if (offeredMission_) preselect(dialog, *std::exchange(offeredMission_, std::nullopt));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;

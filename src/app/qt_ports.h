@@ -50,6 +50,8 @@ void showWindow(QWidget& window);
 class QtWindows : public Windows {
  public:
   void attach(TForm1* menu, TForm2* game, TForm3* compiler, TForm5* status);
+  // The next mission dialog opens on this file, selected, so Return takes it.
+  void offerMission(std::optional<std::string> path) { offeredMission_ = std::move(path); }
 
   void hideGameWindow() override;
   void showMainMenu() override;
@@ -67,6 +69,7 @@ class QtWindows : public Windows {
   TForm2* game_ = nullptr;
   TForm3* compiler_ = nullptr;
   TForm5* status_ = nullptr;
+  std::optional<std::string> offeredMission_;
 };
 
 }  // namespace qv

@@ -37,6 +37,7 @@ Shell::Shell(ShellOptions options)
   form3_ = std::make_unique<TForm3>(game_);
   form5_ = std::make_unique<TForm5>(game_);
   attachPorts();
+  windows_.offerMission(std::move(options.offeredMission));
 
   activation_ = std::make_unique<ActivationTracker>(
       form2_.get(),

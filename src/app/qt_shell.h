@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/qt_ports.h"
 #include "terminal/qt_text_pane.h"
@@ -21,6 +23,9 @@ struct ShellOptions {
   Pace* pace = nullptr;
   // Ends the program when the main menu closes; null to leave the event loop.
   std::function<void()> endProgram;
+  // A mission file named on the command line, offered preselected in the
+  // first game's mission dialog.
+  std::optional<std::string> offeredMission = std::nullopt;
 };
 
 // The whole program without its entry point: the one game, the adapters of
