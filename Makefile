@@ -62,3 +62,9 @@ screenshots:
 # An installable Debian package in build/release.
 package:
 	@scripts/package.sh
+
+.PHONY: screen-reader
+# A short game played with the Orca screen reader running, checked against
+# what Orca said (installs Orca and the speech packages when missing).
+screen-reader: build
+	@scripts/check-screen-reader.sh build/dev/quorvexer

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libjpeg-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   # The faces the windows are drawn in (the .deb depends on them too).

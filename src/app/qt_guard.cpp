@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "app/qt_announcer.h"
 #include "app/qt_look.h"
 #include "app/qt_text.h"
 #include "world/game_error.h"
@@ -39,6 +40,7 @@ void showErrorBox(const QString& message) {
   QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
                   QApplication::activeWindow());
   keepOnScreen(&box);
+  const FocusReturn focusBack;
   box.exec();
   boxShowing = false;
 }

@@ -12,6 +12,7 @@
 #include <thread>
 #include <utility>
 
+#include "app/qt_announcer.h"
 #include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
@@ -139,6 +140,7 @@ std::optional<std::string> QtWindows::askMissionFile() {
   dialog.setDefaultSuffix(QStringLiteral("qmf"));
   keepOnScreen(&dialog);
   if (offeredMission_) preselect(dialog, *std::exchange(offeredMission_, std::nullopt));
+  const FocusReturn focusBack;
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
@@ -149,6 +151,7 @@ std::optional<std::string> QtWindows::askMissionFile() {
 void QtWindows::showCompilerWindow() {
   compiler_->show();
   compiler_->raise();
+  focusForScreenReader(compiler_->Console);
 }
 
 bool QtWindows::statusWindowVisible() const {

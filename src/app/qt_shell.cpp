@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/qt_activation.h"
+#include "app/qt_announcer.h"
 #include "app/qt_guard.h"
 #include "app/qt_look.h"
 #include "app/qt_main_menu.h"
@@ -49,6 +50,8 @@ Shell::Shell(ShellOptions options)
 Shell::~Shell() {
   // The windows go first: nothing may reach the game once it is gone.
   activation_.reset();
+  console_.speakLinesThrough(nullptr);
+  compiler_.speakLinesThrough(nullptr);
   form5_.reset();
   form3_.reset();
   form4_.reset();
@@ -57,6 +60,7 @@ Shell::~Shell() {
 }
 
 void Shell::attachPorts() {
+  // The text areas exist once each window is first shown.
   form2_->onContentBuilt = [this] {
     console_.attach(form2_->console, PlainTextPane::Follow::EndAndTyping);
     jumpLog_.attach(form2_->Memo2);
@@ -67,6 +71,10 @@ void Shell::attachPorts() {
     status_.attach(form5_->Memo1);
     guard([this] { game_.InfoTimerTimer(); });
   };
+  consoleVoice_ = std::make_unique<LineAnnouncer>(form2_.get());
+  console_.speakLinesThrough(consoleVoice_.get());
+  compilerVoice_ = std::make_unique<LineAnnouncer>(form3_.get());
+  compiler_.speakLinesThrough(compilerVoice_.get());
   timers_.bind(TimerId::JumpTimer, form2_->JumpTimer);
   timers_.bind(TimerId::ChatTimer, form2_->ChatTimer);
   timers_.bind(TimerId::Userfiletimer, form2_->Userfiletimer);

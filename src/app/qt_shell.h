@@ -12,6 +12,7 @@
 namespace qv {
 
 class ActivationTracker;
+class LineAnnouncer;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -66,6 +67,8 @@ class Shell {
   std::unique_ptr<TForm3> form3_;
   std::unique_ptr<TForm5> form5_;
   std::unique_ptr<ActivationTracker> activation_;
+  // Speak the console's and the compiler's lines to a screen reader.
+  std::unique_ptr<LineAnnouncer> consoleVoice_, compilerVoice_;
 };
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "app/qt_announcer.h"
 #include "app/qt_text.h"
 
 namespace qv {
@@ -42,6 +43,7 @@ bool PlainTextPane::holdsNoLines() const {
 
 void PlainTextPane::appendLine(const std::string& line) {
   if (!area_) return;
+  const PaneWrite write(area_, announcer_, PaneWrite::Kind::NewLine, &line);
   QTextCursor cursor(area_->document());
   cursor.movePosition(QTextCursor::End);
   if (holdsNoLines()) {
@@ -64,6 +66,9 @@ void PlainTextPane::appendToLastLine(const std::string& text) {
 
 void PlainTextPane::writeLastLine(const std::string& text, bool replace) {
   if (!area_) return;
+  const PaneWrite write(area_, announcer_,
+                        replace ? PaneWrite::Kind::RewriteLine : PaneWrite::Kind::ExtendLine,
+                        &text);
   if (holdsNoLines()) {
     appendLine(text);
     return;
@@ -91,6 +96,7 @@ std::vector<std::string> PlainTextPane::lines() const {
 
 void PlainTextPane::clear() {
   if (!area_) return;
+  const PaneWrite write(area_, announcer_, PaneWrite::Kind::Clear);
   area_->clear();
   emptyLineAppended_ = false;
 }

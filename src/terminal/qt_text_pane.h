@@ -10,6 +10,8 @@ class QPlainTextEdit;
 
 namespace qv {
 
+class LineAnnouncer;
+
 // A text pane on a QPlainTextEdit. The pane may be created before its widget
 // and attached later (the game needs its panes before the windows that hold
 // them exist); until then it holds nothing and ignores writes.
@@ -33,6 +35,8 @@ class PlainTextPane : public TextPane {
   PlainTextPane& operator=(const PlainTextPane&) = delete;
 
   void attach(QPlainTextEdit* area, Follow follow = Follow::End);
+  // Whole lines written from now on also go to a screen reader.
+  void speakLinesThrough(LineAnnouncer* announcer) { announcer_ = announcer; }
 
   void appendLine(const std::string& line) override;
   void replaceLastLine(const std::string& line) override;
@@ -52,6 +56,7 @@ class PlainTextPane : public TextPane {
   // The document cannot tell "no lines" from "one empty line".
   bool emptyLineAppended_ = false;
   QMetaObject::Connection editWatch_;
+  LineAnnouncer* announcer_ = nullptr;
 };
 
 // The raw lines of a text area, final empty block included: what the player

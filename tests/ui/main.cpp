@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,6 +18,12 @@ int main(int argc, char** argv) {
   const std::string platform =
       qv::uitest::offscreenWithScreen(screen ? screen : "1920x1080", config);
   setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+  // Qt's file dialogs remember their side bar and history in the user's
+  // settings; each test process keeps its own, so tests running side by side
+  // never see one another's and the player's own settings stay untouched.
+  QTemporaryDir settingsHome;
+  if (settingsHome.isValid())
+    setenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit().constData(), 1);
   QApplication app(argc, argv);
   std::remove(config.c_str());
   testing::InitGoogleTest(&argc, argv);
