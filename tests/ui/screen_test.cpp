@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "app/qt_guard.h"
+#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
 #include "missions/qt_editor_window.h"
@@ -70,6 +71,23 @@ TEST(Screen, EveryWindowLiesWhollyOnIt) {
   }
   showErrorBox(QStringLiteral("File not found"));
   EXPECT_EQ(answer.answered(), 2);
+}
+
+TEST(Screen, AWindowMovesTheLeastDistanceAndShrinksOnlyIfResizable) {
+  const QRect laptop(0, 0, 1366, 768);
+  const struct {
+    QRect outer;
+    bool resizable;
+    QRect fitted;
+  } cases[] = {
+      {{940, 326, 341, 182}, true, {940, 326, 341, 182}},  // fits: stays exactly
+      {{409, 508, 873, 486}, true, {409, 282, 873, 486}},  // off the bottom: moves up
+      {{1200, -20, 341, 182}, true, {1025, 0, 341, 182}},  // off two edges
+      {{100, 100, 1500, 900}, true, {0, 0, 1366, 768}},    // larger: shrinks
+      {{100, 100, 1500, 900}, false, {0, 0, 1500, 900}},   // fixed: shows its top left
+      {{-10, 700, 656, 371}, false, {0, 397, 656, 371}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(fitOnScreen(c.outer, laptop, c.resizable), c.fitted);
 }
 
 // The platform's screen is fixed when the program starts, so each screen
