@@ -37,6 +37,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps reads the binary's libraries (Qt, libjpeg, the C++ runtime)
 # and writes the Depends line with the versions this build needs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The font faces the windows are drawn in: no library links them, so they are
+# named here; cpack adds the shared-library dependencies after them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-croscore, fonts-3270")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Debug symbols would triple the download for nothing a player uses.

@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-base-private-dev libgl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
+  # The faces the windows are drawn in (the .deb depends on them too).
+  fonts-croscore fonts-3270
 )
 if [ "${1:-}" = "--extra" ]; then
   shift

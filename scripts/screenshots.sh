@@ -10,8 +10,8 @@ cd "$(dirname "$0")/.."
 build=${SCREENSHOTS_BUILD_DIR:-build/dev}
 mission=src/assets/missions/tin_cup.qmf
 
-# The faces the windows fall back to, so every machine draws the same text.
-scripts/install-deps.sh --extra fonts-urw-base35 fonts-noto-mono
+# The faces the windows are drawn in come with the game's own dependencies.
+scripts/install-deps.sh
 cmake --preset dev -B "$build" >/dev/null
 cmake --build "$build" --target quorvexer_screenshots -j "$(nproc)"
 

@@ -7,6 +7,7 @@
 // real time and every run plays, and draws, the same game. The windows'
 // timers are slowed to a day and ticked by hand in a fixed order instead.
 
+#include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -183,8 +185,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s <output folder> <mission file>\n", argv[0]);
     return 2;
   }
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // A 1920 x 1080 screen holds every window at its drawn place; the
+  // platform's own is smaller, and the windows would move and shrink.
+  const std::string screen = "/tmp/quorvexer-screenshots-" + std::to_string(getpid()) + ".json";
+  if (std::FILE* file = std::fopen(screen.c_str(), "w")) {
+    std::fputs(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920,)"
+               R"( "height": 1080, "logicalDpi": 96, "dpr": 1}]})",
+               file);
+    std::fclose(file);
+  }
+  setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen).c_str(), 1);
   qv::Application app(argc, argv);
+  std::remove(screen.c_str());
   try {
     Screenshots screenshots(QFile::decodeName(argv[1]), QFile::decodeName(argv[2]));
     return screenshots.run() ? 0 : 1;

@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/qt_application.h"
+#include "app/qt_look.h"
 #include "app/qt_shell.h"
 
 int main(int argc, char** argv) {
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   qtArgv.push_back(nullptr);
   int qtArgc = static_cast<int>(qtArguments.size());
   qv::Application app(qtArgc, qtArgv.data());
+  qv::reportMissingFaces();
   qv::ShellOptions options;
   options.offeredMission = line.mission;
   qv::Shell shell(std::move(options));

@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "app/qt_announcer.h"
+#include "app/qt_look.h"
 #include "app/qt_text.h"
 #include "world/game_error.h"
 
@@ -38,6 +39,7 @@ void showErrorBox(const QString& message) {
   boxShowing = true;
   QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
                   QApplication::activeWindow());
+  keepOnScreen(&box);
   const FocusReturn focusBack;
   box.exec();
   boxShowing = false;

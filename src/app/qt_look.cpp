@@ -1,16 +1,46 @@
 #include "app/qt_look.h"
 
 #include <QEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
+#include <cstdio>
 
 namespace qv {
 namespace {
 
-QFont face(const QString& family, QFont::StyleHint hint, int pixelSize) {
-  QFont font(family);
-  font.setStyleHint(hint);
+// The faces the windows were drawn in ("Courier", "MS Sans Serif",
+// "Computerfont") are not free. A face from a Debian package the game depends
+// on stands in for each, asked for by its exact family name: fontconfig
+// then has nothing to guess, and a machine with hundreds of fonts draws the
+// same pixels as one with only these. Each name belongs to one package only:
+// the Liberation faces, for one, come in two versions under the same names,
+// and with both installed either may be drawn.
+struct PinnedFace {
+  const char* family;
+  const char* package;
+  QFont::StyleHint fallbackHint;  // what to fall back to where the face is missing
+  bool fixedPitch;
+};
+// Courier's own metrics: every character 0.6 em wide.
+constexpr PinnedFace kCourierFace{"Cousine", "fonts-croscore", QFont::TypeWriter, true};
+// A sans of the narrow metrics of the window's face at 11 px: the editor's
+// captions keep the places they were drawn at.
+constexpr PinnedFace kSansFace{"Arimo", "fonts-croscore", QFont::SansSerif, false};
+// A face drawn after an old terminal's screen: the menu's captions, 20 and
+// 21 px high, fit their 233-pixel buttons beside the glyphs.
+constexpr PinnedFace kComputerFace{"IBM 3270", "fonts-3270", QFont::Monospace, true};
+constexpr const PinnedFace* kPinnedFaces[] = {&kCourierFace, &kSansFace, &kComputerFace};
+
+QFont face(const PinnedFace& pinned, int pixelSize) {
+  QFont font;
+  font.setFamilies({QString::fromLatin1(pinned.family)});
+  font.setStyleHint(pinned.fallbackHint);
+  font.setFixedPitch(pinned.fixedPitch);
   font.setPixelSize(pixelSize);
   return font;
 }
@@ -46,19 +76,35 @@ void setFontOnFirstShow(QWidget* widget, const QFont& font, std::function<void()
 }
 
 QFont courierFont(int pixelSize) {
-  QFont font = face(QStringLiteral("Courier"), QFont::TypeWriter, pixelSize);
-  font.setFixedPitch(true);
-  return font;
+  return face(kCourierFace, pixelSize);
 }
 
 QFont sansFont(int pixelSize) {
-  return face(QStringLiteral("MS Sans Serif"), QFont::SansSerif, pixelSize);
+  return face(kSansFace, pixelSize);
 }
 
 QFont computerFont(int pixelSize) {
-  QFont font = face(QStringLiteral("Computerfont"), QFont::Monospace, pixelSize);
-  font.setFixedPitch(true);
-  return font;
+  return face(kComputerFace, pixelSize);
+}
+
+QStringList missingFaces() {
+  // Exact names only: a family fontconfig would substitute does not count.
+  const QStringList installed = QFontDatabase::families();
+  QStringList missing;
+  for (const PinnedFace* pinned : kPinnedFaces) {
+    const QString family = QString::fromLatin1(pinned->family);
+    if (!installed.contains(family)) {
+      missing << QStringLiteral("\"%1\" (%2)").arg(family, QString::fromLatin1(pinned->package));
+    }
+  }
+  return missing;
+}
+
+void reportMissingFaces() {
+  const QStringList missing = missingFaces();
+  if (missing.isEmpty()) return;
+  std::fprintf(stderr, "quorvexer: font faces missing, drawing with fallback faces instead: %s\n",
+               qPrintable(missing.join(QStringLiteral(", "))));
 }
 
 void styleTextArea(QPlainTextEdit* area, const TextAreaLook& look) {
@@ -78,9 +124,78 @@ void styleTextArea(QPlainTextEdit* area, const TextAreaLook& look) {
   area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+QRect fitOnScreen(const QRect& outer, const QRect& area, bool resizable) {
+  QRect fitted = outer;
+  if (resizable) fitted.setSize(outer.size().boundedTo(area.size()));
+  // Left and top last, so a window larger than the area shows its title bar.
+  fitted.moveRight(std::min(fitted.right(), area.right()));
+  fitted.moveBottom(std::min(fitted.bottom(), area.bottom()));
+  fitted.moveLeft(std::max(fitted.left(), area.left()));
+  fitted.moveTop(std::max(fitted.top(), area.top()));
+  return fitted;
+}
+
+namespace {
+
+bool isResizable(const QWidget* window) {
+  return window->minimumSize() != window->maximumSize();
+}
+
+// The screen a window at this place opens on.
+QScreen* screenFor(const QWidget* window, const QRect& outer) {
+  if (QScreen* screen = QGuiApplication::screenAt(outer.topLeft())) return screen;
+  if (QScreen* screen = QGuiApplication::screenAt(outer.center())) return screen;
+  return window->screen();
+}
+
+// Moves and shrinks a window so that its outer rectangle becomes fitted.
+void applyFit(QWidget* window, const QRect& outer, const QRect& fitted) {
+  if (fitted.size() != outer.size())
+    window->resize(window->size() - (outer.size() - fitted.size()));
+  if (fitted.topLeft() != outer.topLeft()) window->move(fitted.topLeft());
+}
+
+class ScreenKeeper : public QObject {
+ public:
+  explicit ScreenKeeper(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      auto* window = static_cast<QWidget*>(watched);
+      // The frame the window manager really draws, once it is known.
+      const QRect outer = window->frameGeometry();
+      if (QScreen* screen = screenFor(window, outer)) {
+        applyFit(window, outer,
+                 fitOnScreen(outer, screen->availableGeometry(), isResizable(window)));
+      }
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void keepOnScreen(QWidget* window) {
+  new ScreenKeeper(window);
+}
+
 void placeWindow(QWidget* window, QPoint outerTopLeft, QSize outerSize, OuterFrame frame) {
-  window->resize(outerSize.width() - frame.width, outerSize.height() - frame.height);
-  window->move(outerTopLeft);
+  const QSize client(outerSize.width() - frame.width, outerSize.height() - frame.height);
+  if (frame.resizable) {
+    window->resize(client);
+  } else {
+    window->setFixedSize(client);
+  }
+  // Fitted with the frame it was drawn with before the window manager's own
+  // frame is known, and again with that frame whenever it is shown.
+  const QRect outer(outerTopLeft, outerSize);
+  QRect fitted = outer;
+  if (QScreen* screen = screenFor(window, outer)) {
+    fitted = fitOnScreen(outer, screen->availableGeometry(), frame.resizable);
+  }
+  window->resize(window->size() - (outer.size() - fitted.size()));
+  window->move(fitted.topLeft());
+  keepOnScreen(window);
 }
 
 }  // namespace qv

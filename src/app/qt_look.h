@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+#include <QStringList>
 #include <functional>
 
 class QPlainTextEdit;
@@ -21,11 +23,16 @@ inline const QColor kGrey{0x80, 0x80, 0x80};
 inline const QColor kGreen{0x00, 0x80, 0x00};
 }  // namespace colours
 
-// Fonts by the face the windows ask for, with a fallback of the same kind
-// where the face is missing.
+// The faces the windows were drawn in, each pinned to one installed face by
+// its exact name, with a fallback of the same kind where that face is missing.
 QFont courierFont(int pixelSize);
 QFont sansFont(int pixelSize);
 QFont computerFont(int pixelSize);
+
+// The pinned faces this machine lacks, each with the package that holds it.
+QStringList missingFaces();
+// One line on stderr naming the missing faces, if any.
+void reportMissingFaces();
 
 struct TextAreaLook {
   QColor background = colours::kBlack;
@@ -47,13 +54,26 @@ void styleTextArea(QPlainTextEdit* area, const TextAreaLook& look);
 
 // Sizes and places a top-level window by its outer frame. The client area is
 // the outer size less the frame the windows were designed with; a window
-// manager adds its own frame around the client area.
+// manager adds its own frame around the client area. The window is kept on
+// its screen (see keepOnScreen); a fixed window keeps its client size.
 struct OuterFrame {
   int width;
   int height;
+  bool resizable;
 };
-constexpr OuterFrame kSizeableFrame{8, 27};
-constexpr OuterFrame kFixedFrame{6, 25};
+constexpr OuterFrame kSizeableFrame{8, 27, true};
+constexpr OuterFrame kFixedFrame{6, 25, false};
 void placeWindow(QWidget* window, QPoint outerTopLeft, QSize outerSize, OuterFrame frame);
+
+// Where a window's outer rectangle goes on a screen's available area. Where
+// the area holds it, it stays exactly; otherwise it moves the least distance
+// that puts it wholly inside, and a resizable window larger than the area
+// shrinks to it. A fixed window larger than the area shows its top left.
+QRect fitOnScreen(const QRect& outer, const QRect& area, bool resizable);
+
+// Fits a window or dialog (frame included) into the available area of its
+// screen each time it is shown: the positions the windows were drawn at
+// assume a taller screen than many laptops have.
+void keepOnScreen(QWidget* window);
 
 }  // namespace qv

@@ -21,6 +21,8 @@ namespace {
 
 constexpr QSize kClientSize{650, 346};
 constexpr QPoint kPosition{328, 366};
+constexpr QSize kOuterSize{kClientSize.width() + kFixedFrame.width,
+                           kClientSize.height() + kFixedFrame.height};
 
 // The buttons stand one under the other at 48-pixel steps.
 struct MenuButton {
@@ -64,14 +66,27 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Quorvexer v 1.0.0.0.0"));
   setFont(sansFont(11));
-  setFixedSize(kClientSize);
-  move(kPosition);
-  background_ = loadBackground(QStringLiteral(":/assets/menu.jpg"));
+  placeWindow(this, kPosition, kOuterSize, kFixedFrame);
+  // The picture is decoded on a helper thread while the other windows are
+  // built and the faces loaded; the first paint takes it over. Nothing else
+  // of the game runs there.
+  ensureAssetsLoaded();
+  pendingBackground_ = std::async(
+      std::launch::async, [] { return decodeBackground(QStringLiteral(":/assets/menu.jpg")); });
   createButtons();
   createDoneButton();
   wireButtons();
   setTabOrder();
   returnClicksButtons(*this);
+  loadButtonFaces();
+}
+
+// The faces are needed for the first paint anyway; loading them now (the
+// font database and each face) overlaps with the picture's decoding.
+void TForm1::loadButtonFaces() {
+  for (QPushButton* button : {NewGameBtn, CommandsBtn, MissionEdBtn, OptionsBtn, QuitBtn}) {
+    (void)button->fontMetrics().height();
+  }
 }
 
 void TForm1::createButtons() {
@@ -161,6 +176,7 @@ void TForm1::QuitBtnClick() {
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
+  if (pendingBackground_.valid()) background_ = QPixmap::fromImage(pendingBackground_.get());
   QPainter painter(this);
   if (background_.isNull()) {
     painter.fillRect(rect(), palette().window());

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <future>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -50,9 +52,11 @@ class TForm1 : public QWidget {
   void createDoneButton();
   void wireButtons();
   void setTabOrder();
+  void loadButtonFaces();
 
   Actions actions_;
   QPlainTextEdit* help_ = nullptr;
+  std::future<QImage> pendingBackground_;
   QPixmap background_;
 };
 

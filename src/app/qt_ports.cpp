@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "app/qt_announcer.h"
+#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
 #include "sim/qt_status_window.h"
@@ -138,6 +139,7 @@ std::optional<std::string> QtWindows::askMissionFile() {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
   dialog.setDefaultSuffix(QStringLiteral("qmf"));
+  keepOnScreen(&dialog);
   if (offeredMission_) preselect(dialog, *std::exchange(offeredMission_, std::nullopt));
   const FocusReturn focusBack;
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -163,10 +165,12 @@ void QtWindows::setStatusWindowVisible(bool visible) {
 
 // The panels' own state: they count as shown while the game window is hidden.
 bool QtWindows::logPanelsVisible() const {
+  game_->buildContent();
   return !game_->Memo2->isHidden();
 }
 
 void QtWindows::setLogPanelsVisible(bool visible) {
+  game_->buildContent();
   game_->Memo2->setVisible(visible);
   game_->Memo3->setVisible(visible);
 }

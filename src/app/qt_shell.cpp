@@ -5,6 +5,7 @@
 #include "app/qt_activation.h"
 #include "app/qt_announcer.h"
 #include "app/qt_guard.h"
+#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
 #include "missions/qt_editor_window.h"
@@ -16,6 +17,11 @@ namespace qv {
 Shell::Shell(ShellOptions options)
     : game_(Ports{console_, jumpLog_, fileLog_, compiler_, status_,
                   options.pace ? *options.pace : realPace_, timers_, windows_}) {
+  // Every window's own face is the pinned sans, and so is the default of the
+  // controls and dialogs that set none: the platform's default face would be
+  // looked up through fontconfig's substitutions, which differ from machine
+  // to machine and cost a millisecond before the first text area is built.
+  QApplication::setFont(sansFont(11));
   // Only the main menu's closing ends the program; the other windows hide.
   QApplication::setQuitOnLastWindowClosed(false);
   std::function<void()> endProgram = options.endProgram;
@@ -27,7 +33,8 @@ Shell::Shell(ShellOptions options)
       .endProgram = std::move(endProgram),
   });
   form2_ = std::make_unique<TForm2>(game_);
-  form4_ = std::make_unique<TForm4>([this] { showWindow(*form1_); });
+  form4_ = std::make_unique<TForm4>([this] { showWindow(*form1_); }, nullptr,
+                                    TForm4::Build::OnFirstShow);
   form3_ = std::make_unique<TForm3>(game_);
   form5_ = std::make_unique<TForm5>(game_);
   attachPorts();
@@ -53,15 +60,21 @@ Shell::~Shell() {
 }
 
 void Shell::attachPorts() {
-  console_.attach(form2_->console, PlainTextPane::Follow::EndAndTyping);
-  jumpLog_.attach(form2_->Memo2);
-  fileLog_.attach(form2_->Memo3);
-  compiler_.attach(form3_->Console);
+  // The text areas exist once each window is first shown.
+  form2_->onContentBuilt = [this] {
+    console_.attach(form2_->console, PlainTextPane::Follow::EndAndTyping);
+    jumpLog_.attach(form2_->Memo2);
+    fileLog_.attach(form2_->Memo3);
+  };
+  form3_->onContentBuilt = [this] { compiler_.attach(form3_->Console); };
+  form5_->onContentBuilt = [this] {
+    status_.attach(form5_->Memo1);
+    guard([this] { game_.InfoTimerTimer(); });
+  };
   consoleVoice_ = std::make_unique<LineAnnouncer>(form2_.get());
   console_.speakLinesThrough(consoleVoice_.get());
   compilerVoice_ = std::make_unique<LineAnnouncer>(form3_.get());
   compiler_.speakLinesThrough(compilerVoice_.get());
-  status_.attach(form5_->Memo1);
   timers_.bind(TimerId::JumpTimer, form2_->JumpTimer);
   timers_.bind(TimerId::ChatTimer, form2_->ChatTimer);
   timers_.bind(TimerId::Userfiletimer, form2_->Userfiletimer);

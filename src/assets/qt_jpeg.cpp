@@ -113,8 +113,7 @@ QImage decodeJpeg(const QByteArray& data, QString* error) {
   return decoder.image;
 }
 
-QPixmap loadBackground(const QString& resourcePath) {
-  ensureAssetsLoaded();
+QImage decodeBackground(const QString& resourcePath) {
   QFile file(resourcePath);
   QString error;
   QImage image;
@@ -126,9 +125,14 @@ QPixmap loadBackground(const QString& resourcePath) {
   if (image.isNull()) {
     std::fprintf(stderr, "quorvexer: cannot show the picture %s: %s\n",
                  resourcePath.toLocal8Bit().constData(), error.toLocal8Bit().constData());
-    return {};
   }
-  return QPixmap::fromImage(image);
+  return image;
+}
+
+QPixmap loadBackground(const QString& resourcePath) {
+  ensureAssetsLoaded();
+  // Handed over, not copied: the pixmap takes the decoded pixels as they are.
+  return QPixmap::fromImage(decodeBackground(resourcePath));
 }
 
 }  // namespace qv

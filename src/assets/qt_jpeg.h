@@ -17,4 +17,8 @@ QImage decodeJpeg(const QByteArray& data, QString* error = nullptr);
 // the window then draws its plain colour.
 QPixmap loadBackground(const QString& resourcePath);
 
+// The same picture as an image: safe to run on another thread, once the
+// resources are registered (ensureAssetsLoaded).
+QImage decodeBackground(const QString& resourcePath);
+
 }  // namespace qv

@@ -18,7 +18,10 @@ TForm3::TForm3(Game& game) : game_(game) {
   setWindowTitle(QStringLiteral("COMPILER..."));
   setFont(sansFont(11));
   placeWindow(this, {8, 508}, {402, 486}, kSizeableFrame);
+  CodeTimer = makeTimer(this, 30, [this] { game_.CodeTimerTimer(); });
+}
 
+void TForm3::createContent() {
   Console = new TextArea(this);
   styleTextArea(Console, {});
   Console->setAccessibleName(QStringLiteral("Compiler console"));
@@ -28,8 +31,6 @@ TForm3::TForm3(Game& game) : game_(game) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Console);
-
-  CodeTimer = makeTimer(this, 30, [this] { game_.CodeTimerTimer(); });
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event) {

@@ -42,15 +42,6 @@ const char* const kTypeItems[3] = {"change server status", "download file",
                                    "trasfer money from server"};
 const char* const kServerCaption = "The Name of the targer server (Zorb Bank)";
 
-// Helvetica-like faces come closer to the narrow face the window was drawn
-// in than a desktop's default sans, so the captions keep their places.
-QFont editorFont() {
-  QFont font = sansFont(11);
-  font.setFamilies(
-      {font.family(), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans")});
-  return font;
-}
-
 // Labels have no background of their own: the picture shows through.
 QLabel* colouredLabel(QWidget* parent, const char* text, const QColor& colour, QPoint at) {
   auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -102,6 +93,7 @@ QFileDialog* missionDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
   // A name typed into either dialog is taken as it is; a missing file is
   // reported by the load itself.
   dialog->setFileMode(QFileDialog::AnyFile);
+  keepOnScreen(dialog);
   return dialog;
 }
 
@@ -140,13 +132,17 @@ std::optional<std::string> chosenPath(QFileDialog* dialog) {
 
 }  // namespace
 
-TForm4::TForm4(std::function<void()> showMenu, QWidget* parent)
-    : QWidget(parent), beep([] { QApplication::beep(); }), showMenu_(std::move(showMenu)) {
+TForm4::TForm4(std::function<void()> showMenu, QWidget* parent, Build build)
+    : DeferredWindow(parent), beep([] { QApplication::beep(); }), showMenu_(std::move(showMenu)) {
   setWindowTitle(QStringLiteral("Mission Editor"));
   placeWindow(this, {408, 517}, {450, 318}, kSizeableFrame);
+  if (build == Build::Now) buildContent();
+}
+
+void TForm4::createContent() {
   createControls();
   // The labels fit their captions once the window's own face is in place.
-  setFontOnFirstShow(this, editorFont(), [this] {
+  setFontOnFirstShow(this, sansFont(11), [this] {
     for (QLabel* label : {Label1, Label2, Label3, Label4, Label5}) label->adjustSize();
   });
   setTabOrder();
@@ -282,6 +278,7 @@ EditorMission TForm4::mission() const {
 }
 
 void TForm4::showMission(const EditorMission& m) {
+  buildContent();
   showItems(m, {.name = true,
                 .type = true,
                 .server = true,

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QPixmap>
-#include <QWidget>
 #include <functional>
 #include <optional>
 
+#include "app/qt_deferred_window.h"
 #include "missions/mission_file.h"
 
 class QButtonGroup;
@@ -22,10 +22,15 @@ namespace qv {
 // The mission editor window (Form4): composes a mission and saves it as a
 // mission file, or loads one back. Created once; closing it hides it, keeps
 // every control's contents and shows the main menu again through showMenu.
-class TForm4 : public QWidget {
+class TForm4 : public DeferredWindow {
   Q_OBJECT
  public:
-  explicit TForm4(std::function<void()> showMenu, QWidget* parent = nullptr);
+  // When the controls are built: at once, or when the window is first shown
+  // (or a mission is put into it), so that the program's start does not
+  // wait for a window most runs never open.
+  enum class Build { Now, OnFirstShow };
+  explicit TForm4(std::function<void()> showMenu, QWidget* parent = nullptr,
+                  Build build = Build::Now);
 
   // What the controls hold, and putting a mission into them.
   EditorMission mission() const;
@@ -34,20 +39,20 @@ class TForm4 : public QWidget {
   // The one confirmation of a successful save. Tests replace it to count.
   std::function<void()> beep;
 
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLineEdit* MissionNameEd;
-  QLineEdit* ServernameEd;
-  QLineEdit* Edit2;
-  QSpinBox* MoneyEdit;
-  QSpinBox* SpinEdit1;
-  QPushButton* SaveBtn;
-  QPushButton* Openbtn;
-  QGroupBox* RadioGroup1;
-  QPlainTextEdit* Memo1;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLineEdit* MissionNameEd = nullptr;
+  QLineEdit* ServernameEd = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QSpinBox* MoneyEdit = nullptr;
+  QSpinBox* SpinEdit1 = nullptr;
+  QPushButton* SaveBtn = nullptr;
+  QPushButton* Openbtn = nullptr;
+  QGroupBox* RadioGroup1 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
   // The two file dialogs, built on first use: they are the heaviest part of
   // the window and most runs never open them.
   QFileDialog* Open();
@@ -59,6 +64,7 @@ class TForm4 : public QWidget {
   void OpenbtnClick();
 
  protected:
+  void createContent() override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
@@ -73,7 +79,7 @@ class TForm4 : public QWidget {
   void selectType(int typeIndex);
 
   std::function<void()> showMenu_;
-  QButtonGroup* typeButtons_;
+  QButtonGroup* typeButtons_ = nullptr;
   QFileDialog* open_ = nullptr;
   QFileDialog* save_ = nullptr;
   // Decoded when the window is first painted.

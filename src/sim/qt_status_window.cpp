@@ -19,7 +19,11 @@ TForm5::TForm5(Game& game) : game_(game) {
   buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
   setPalette(buttonFace);
   setAutoFillBackground(true);
+  InfoTimer = makeTimer(this, 1000, [this] { game_.InfoTimerTimer(); });
+  InfoTimer->start();
+}
 
+void TForm5::createContent() {
   Memo1 = new TextArea(this);
   styleTextArea(Memo1, {});
   Memo1->setAccessibleName(QStringLiteral("Status"));
@@ -28,9 +32,6 @@ TForm5::TForm5(Game& game) : game_(game) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Memo1);
-
-  InfoTimer = makeTimer(this, 1000, [this] { game_.InfoTimerTimer(); });
-  InfoTimer->start();
 }
 
 }  // namespace qv

@@ -38,12 +38,11 @@ TForm2::TForm2(Game& game) : game_(game) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setWindowTitle(QStringLiteral("RELAY://terminus/172.16.40.9/Hub~/"));
   placeWindow(this, {409, 508}, {873, 486}, kSizeableFrame);
-  createTextAreas();
   createTimers();
   guard([this] { game_.FormCreate(); });
 }
 
-void TForm2::createTextAreas() {
+void TForm2::createContent() {
   console = new TextArea(this);
   styleTextArea(console, {.verticalScrollBar = true, .readOnly = true});
   console->setAccessibleName(QStringLiteral("Console"));
@@ -88,6 +87,7 @@ void TForm2::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm2::layoutTextAreas() {
+  if (!console) return;
   console->setGeometry(0, 0, width(), height() - kInputHeight);
   Memo1->setGeometry(0, height() - kInputHeight, width(), kInputHeight);
 }

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,7 +116,7 @@ TEST_F(EditorWindow, LooksAsDrawn) {
   EXPECT_EQ(f.pos(), QPoint(408, 517));
   f.show();  // the window's face is loaded when it is first shown
   EXPECT_EQ(f.font().pixelSize(), 11);
-  EXPECT_EQ(f.font().family(), "MS Sans Serif");
+  EXPECT_EQ(QFontInfo(f.font()).family(), "Arimo");
   EXPECT_EQ(f.Label4->width(), f.Label4->sizeHint().width());
   f.hide();
 

@@ -29,9 +29,10 @@ class ConsoleKeyDown : public testing::Test {
   void SetUp() override {
     h.shell.start();
     h.startGame();
+    input = h.shell.form2().Memo1;  // built when the window was first shown
   }
   ShellHarness h;
-  QPlainTextEdit* input = h.shell.form2().Memo1;
+  QPlainTextEdit* input = nullptr;
 };
 
 TEST_F(ConsoleKeyDown, ReturnHandsOverTheLastInputLine) {
@@ -118,6 +119,7 @@ TEST(CompilerWindow, ReturnGivesTheGameTheLastLineFirst) {
   ShellHarness h;
   h.shell.start();
   TForm3& compiler = h.shell.form3();
+  compiler.buildContent();  // done when the window is first shown
   compiler.Console->insertPlainText(":spike\n:end");
   pressKey(compiler.Console, Qt::Key_Return);
   // ":end" compiles: the game read it before Return started a new line.
@@ -160,6 +162,7 @@ TEST(TimersPort, EnablingARunningTimerKeepsItsBeat) {
 
 TEST(StatusWindow, TheTimerWritesTheStatusText) {
   ShellHarness h;
+  h.shell.form5().buildContent();  // done when the window is first shown
   h.shell.form5().Memo1->setPlainText("typed by the player");
   ASSERT_TRUE(uitest::waitUntil(
       [&] { return h.shell.form5().Memo1->toPlainText() != "typed by the player"; }, 2500));

@@ -57,6 +57,7 @@ TEST(Keyboard, ReturnWithAnyModifierEndsTheLine) {
   h.shell.start();
   h.startGame();
   QPlainTextEdit* input = h.shell.form2().Memo1;
+  h.shell.form3().buildContent();
   QPlainTextEdit* compiler = h.shell.form3().Console;
   const Qt::KeyboardModifiers kAll =
       Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;

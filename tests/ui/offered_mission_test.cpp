@@ -53,6 +53,9 @@ TEST(MissionDialog, SideBarKeepsOneSampleFolder) {
     QDir().mkpath(folder);
     shortcuts << QUrl::fromLocalFile(folder).toString();
   }
+  // Qt reads a remembered side bar only beside the rest of a dialog's saved
+  // state, which a file dialog writes when it closes.
+  { QFileDialog().setOption(QFileDialog::DontUseNativeDialog); }
   QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
   const QVariant remembered = settings.value("FileDialog/shortcuts");
   settings.setValue("FileDialog/shortcuts", shortcuts);

@@ -7,12 +7,28 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 #include <functional>
+#include <string>
 
 #include "app/qt_shell.h"
 #include "fakes.h"
 
 namespace qv::uitest {
+
+// The offscreen platform with one screen of the given size ("1366x768"),
+// described in a file that the platform reads when the application starts.
+inline std::string offscreenWithScreen(const std::string& size, const std::string& path) {
+  const auto x = size.find('x');
+  if (std::FILE* file = std::fopen(path.c_str(), "w")) {
+    std::fprintf(
+        file,
+        R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": %s, "height": %s, "logicalDpi": 96, "dpr": 1}]})",
+        size.substr(0, x).c_str(), size.substr(x + 1).c_str());
+    std::fclose(file);
+  }
+  return "offscreen:configfile=" + path;
+}
 
 // Runs the event loop until done() holds or the time is up.
 inline bool waitUntil(const std::function<bool()>& done, int timeout_ms = 3000) {
