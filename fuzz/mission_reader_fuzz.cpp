@@ -45,10 +45,6 @@ void editorReaderRoundTrip(std::string_view bytes) {
   } catch (const qv::GameError&) {
     return;
   }
-  // The editor writes a line break inside the description as CR LF, which a
-  // reader then takes as the end of the item: only single-line descriptions
-  // come back whole.
-  if (first.description.find('\n') != std::string::npos) return;
   qv::EditorMission second;
   second.typeIndex = first.typeIndex;
   qv::readMissionIntoEditor(second, qv::writeMission(first));

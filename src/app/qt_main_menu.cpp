@@ -9,8 +9,10 @@
 
 #include "app/qt_glyphs.h"
 #include "app/qt_guard.h"
+#include "app/qt_keys.h"
 #include "app/qt_look.h"
 #include "app/qt_text.h"
+#include "app/qt_text_area.h"
 #include "assets/qt_assets.h"
 #include "assets/qt_jpeg.h"
 
@@ -75,6 +77,7 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
   createDoneButton();
   wireButtons();
   setTabOrder();
+  returnClicksButtons(*this);
   loadButtonFaces();
 }
 
@@ -107,7 +110,7 @@ void TForm1::createButtons() {
 QPlainTextEdit* TForm1::Memo1() {
   if (help_) return help_;
   // Above the buttons, under "Done", so the help covers the whole menu.
-  help_ = new QPlainTextEdit(this);
+  help_ = new TextArea(this, TextArea::TabKey::MovesFocus);
   styleTextArea(help_, {.verticalScrollBar = true});
   help_->setGeometry(QRect(QPoint(0, 0), kClientSize));
   help_->setPlainText(helpText());
@@ -144,6 +147,8 @@ void TForm1::setTabOrder() {
   if (help_) order.push_back(help_);
   order.insert(order.end(), {DoneBtn, MissionEdBtn});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  // The keyboard starts where the tab order does, not at the first button made.
+  if (!focusWidget()) NewGameBtn->setFocus();
 }
 
 void TForm1::NewGameBtnClick() {

@@ -134,6 +134,7 @@ std::optional<std::string> QtWindows::askMissionFile() {
   QFileDialog dialog(game_, QStringLiteral("Open"), QStringLiteral("/"),
                      QStringLiteral("Quorvexer Mission (*qmf)"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);  // shows "Quorvexer Mission"
   dialog.setSidebarUrls(withSampleMissions(dialog.sidebarUrls()));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist

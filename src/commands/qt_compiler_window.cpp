@@ -8,6 +8,7 @@
 #include "app/qt_guard.h"
 #include "app/qt_keys.h"
 #include "app/qt_look.h"
+#include "app/qt_text_area.h"
 #include "app/qt_timers.h"
 #include "world/game.h"
 
@@ -21,7 +22,7 @@ TForm3::TForm3(Game& game) : game_(game) {
 }
 
 void TForm3::createContent() {
-  Console = new QPlainTextEdit(this);
+  Console = new TextArea(this);
   styleTextArea(Console, {});
   Console->setAccessibleName(QStringLiteral("Compiler console"));
   Console->setAccessibleDescription(

@@ -12,18 +12,6 @@ constexpr int kStatusType = 0;
 constexpr int kFileType = 1;
 constexpr int kMoneyType = 2;
 
-// The editor's text may break lines with a bare LF; the file always uses
-// CR LF. A CR LF already there stays as it is.
-std::string withCrLfLineBreaks(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
-    out += text[i];
-  }
-  return out;
-}
-
 // The radio item of a keyword; -1 for anything else (case matters).
 int typeIndexOfKeyword(std::string_view keyword) {
   for (int i = 0; i < 3; ++i) {
@@ -60,25 +48,40 @@ std::string writeMission(const EditorMission& editor) {
   item(type == kStatusType ? editor.goal : std::string());
   item(type == kFileType ? editor.goal : std::string());
   item(type == kMoneyType ? std::to_string(editor.money) : "0");
-  item(withCrLfLineBreaks(editor.description));
+  item(editor.description);
   item(std::to_string(editor.time));
   return out;
 }
 
-void readMissionIntoEditor(EditorMission& editor, std::string_view bytes) {
+void readMissionIntoEditor(EditorMission& editor, std::string_view bytes,
+                           EditorItemsRead* itemsRead) {
+  EditorItemsRead notAsked;
+  EditorItemsRead& read = itemsRead ? *itemsRead : notAsked;
   MissionItemReader items(bytes);
   editor.name = items.readText();
-  if (const int type = typeIndexOfKeyword(items.readText()); type >= 0) editor.typeIndex = type;
+  read.name = true;
+  if (const int type = typeIndexOfKeyword(items.readText()); type >= 0) {
+    editor.typeIndex = type;
+    read.type = true;
+  }
   editor.goalLabel = goalLabelAfterTypeClick(editor.typeIndex, editor.goalLabel);
   editor.server = items.readText();
+  read.server = true;
   std::string statusGoal = items.readText();
-  if (editor.typeIndex == kStatusType) editor.goal = std::move(statusGoal);
   std::string fileGoal = items.readText();
-  if (editor.typeIndex == kFileType) editor.goal = std::move(fileGoal);
+  if (editor.typeIndex == kStatusType || editor.typeIndex == kFileType) {
+    editor.goal = std::move(editor.typeIndex == kStatusType ? statusGoal : fileGoal);
+    read.goal = true;
+  }
   const std::int32_t money = items.readInteger();
-  if (editor.typeIndex == kMoneyType) editor.money = money;
+  if (editor.typeIndex == kMoneyType) {
+    editor.money = money;
+    read.money = true;
+  }
   editor.description = items.readText();
+  read.description = true;
   editor.time = items.readInteger();
+  read.time = true;
 }
 
 std::string goalLabelAfterTypeClick(int typeIndex, const std::string& currentLabel) {

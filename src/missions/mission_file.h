@@ -32,7 +32,8 @@ inline constexpr const char* kFileNameLabel = "Name of file:";
 
 // What the mission editor's controls hold; a default EditorMission is the
 // editor as it opens for the first time. The description's line breaks are
-// LF (as a text box gives them) or CR LF.
+// CR LF, as the file holds them; a lone LF is a byte of the text like any
+// other and is written as it is.
 struct EditorMission {
   std::string name = "Name of the mission goes here";
   int typeIndex = 0;  // RadioGroup1's selected item
@@ -59,9 +60,22 @@ void saveMissionBytes(const std::string& path, const std::string& bytes);
 // input" the items read before the failing one have taken effect.
 void readMissionInto(TMission& mission, std::string_view bytes);
 
-// The editor's writer and reader.
+// The controls an editor load has set; the others keep what they hold.
+struct EditorItemsRead {
+  bool name = false;
+  bool type = false;  // the selection; the goal label follows every type line read
+  bool server = false;
+  bool goal = false;
+  bool money = false;
+  bool description = false;
+  bool time = false;
+};
+
+// The editor's writer and reader. On "Invalid numeric input" the items read
+// before the failing one have taken effect, and itemsRead tells which.
 std::string writeMission(const EditorMission& editor);
-void readMissionIntoEditor(EditorMission& editor, std::string_view bytes);
+void readMissionIntoEditor(EditorMission& editor, std::string_view bytes,
+                           EditorItemsRead* itemsRead = nullptr);
 
 // Label2's caption after RadioGroup1Click with the given item selected.
 std::string goalLabelAfterTypeClick(int typeIndex, const std::string& currentLabel);

@@ -13,13 +13,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStringList>
 #include <limits>
+#include <string_view>
+#include <vector>
 
+#include "app/qt_announcer.h"
 #include "app/qt_guard.h"
+#include "app/qt_keys.h"
 #include "app/qt_look.h"
 #include "app/qt_text.h"
+#include "app/qt_text_area.h"
 #include "assets/qt_jpeg.h"
 #include "missions/qt_editor_glyphs.h"
+#include "terminal/qt_text_pane.h"
 
 namespace qv {
 namespace {
@@ -48,7 +55,10 @@ QLabel* colouredLabel(QWidget* parent, const char* text, const QColor& colour, Q
 }
 
 QLineEdit* lineEdit(QWidget* parent, const std::string& text, QRect place) {
-  auto* edit = new QLineEdit(toQString(text), parent);
+  auto* edit = new QLineEdit(parent);
+  // Mission texts have no length limit; Qt's default would cut them.
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  edit->setText(toQString(text));
   edit->setGeometry(place);
   return edit;
 }
@@ -87,9 +97,35 @@ QFileDialog* missionDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
   return dialog;
 }
 
-// Runs a dialog; the chosen path, or nothing when the user cancels.
+// The description box's lines are its blocks, which the file separates by
+// CR LF; a lone LF or CR of a loaded text stays inside its line.
+constexpr std::string_view kLineBreak = "\r\n";
+
+std::string descriptionOf(const QPlainTextEdit& box) {
+  const std::vector<std::string> lines = rawLines(box);
+  std::string text = lines.empty() ? std::string() : lines.front();
+  for (std::size_t i = 1; i < lines.size(); ++i) (text += kLineBreak) += lines[i];
+  return text;
+}
+
+void showDescription(QPlainTextEdit& box, std::string_view text) {
+  QStringList lines;
+  for (std::size_t end; (end = text.find(kLineBreak)) != std::string_view::npos;) {
+    lines << toLineText(std::string(text.substr(0, end)));
+    text.remove_prefix(end + kLineBreak.size());
+  }
+  lines << toLineText(std::string(text));
+  box.setPlainText(lines.join(u'\n'));
+}
+
+// Runs a dialog; the chosen path, or nothing when the user cancels. The
+// dialog is kept for later and may leave its list of name completions open,
+// which would hold every key until Escape: it goes with the dialog.
 std::optional<std::string> chosenPath(QFileDialog* dialog) {
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  const FocusReturn focusBack;
+  const bool accepted = dialog->exec() == QDialog::Accepted;
+  while (QWidget* leftover = QApplication::activePopupWidget()) leftover->hide();
+  if (!accepted || dialog->selectedFiles().isEmpty()) return {};
   // A path is no world text: it goes to the file system in its own encoding.
   return QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
 }
@@ -111,13 +147,14 @@ void TForm4::createContent() {
   });
   setTabOrder();
   showMission(EditorMission());
+  returnClicksButtons(*this);
 }
 
 // Focusable controls are created in tab order, so the description box is
 // first and has the focus when the window opens for the first time.
 void TForm4::createControls() {
   const EditorMission fresh;
-  Memo1 = new QPlainTextEdit(this);
+  Memo1 = new TextArea(this, TextArea::TabKey::MovesFocus);
   Memo1->setGeometry(0, 144, 441, 145);
   MissionNameEd = lineEdit(this, fresh.name, {0, 16, 233, 21});
   Edit2 = lineEdit(this, fresh.goal, {0, 96, 137, 21});
@@ -140,7 +177,9 @@ void TForm4::createControls() {
   // Like the original group, a change of selection from code runs the click
   // handler too; it only sets a caption, so running it twice does no harm.
   connect(typeButtons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-    if (checked) RadioGroup1Click();
+    if (!checked) return;
+    RadioGroup1Click();
+    moveTypeTabStop();
   });
 
   MoneyEdit = spinField(this, fresh.money, {144, 96, 89, 22});
@@ -205,6 +244,18 @@ void TForm4::setTabOrder() {
   Memo1->setFocus();
 }
 
+// The type group is one tab stop, its selected item, as a radio group is on
+// the desktop; the arrow keys move among the items.
+void TForm4::moveTypeTabStop() {
+  QAbstractButton* selected = typeButtons_->checkedButton();
+  if (!selected) return;
+  for (QAbstractButton* item : typeButtons_->buttons()) {
+    item->setFocusPolicy(item == selected ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+  QWidget::setTabOrder(Edit2, selected);
+  QWidget::setTabOrder(selected, MoneyEdit);
+}
+
 int TForm4::selectedType() const {
   return typeButtons_->checkedId();
 }
@@ -220,7 +271,7 @@ EditorMission TForm4::mission() const {
   m.server = fromQString(ServernameEd->text());
   m.goal = fromQString(Edit2->text());
   m.money = valueOf(MoneyEdit);
-  m.description = fromQString(Memo1->toPlainText());
+  m.description = descriptionOf(*Memo1);
   m.time = valueOf(SpinEdit1);
   m.goalLabel = fromQString(Label2->text());
   return m;
@@ -228,13 +279,25 @@ EditorMission TForm4::mission() const {
 
 void TForm4::showMission(const EditorMission& m) {
   buildContent();
-  MissionNameEd->setText(toQString(m.name));
-  selectType(m.typeIndex);
-  ServernameEd->setText(toQString(m.server));
-  Edit2->setText(toQString(m.goal));
-  MoneyEdit->setValue(m.money);
-  Memo1->setPlainText(toQString(m.description));
-  SpinEdit1->setValue(m.time);
+  showItems(m, {.name = true,
+                .type = true,
+                .server = true,
+                .goal = true,
+                .money = true,
+                .description = true,
+                .time = true});
+}
+
+// Controls outside `items` are left alone, so what they hold is never put
+// back through a copy that could lose a character.
+void TForm4::showItems(const EditorMission& m, const EditorItemsRead& items) {
+  if (items.name) MissionNameEd->setText(toQString(m.name));
+  if (items.type) selectType(m.typeIndex);
+  if (items.server) ServernameEd->setText(toQString(m.server));
+  if (items.goal) Edit2->setText(toQString(m.goal));
+  if (items.money) MoneyEdit->setValue(m.money);
+  if (items.description) showDescription(*Memo1, m.description);
+  if (items.time) SpinEdit1->setValue(m.time);
   Label2->setText(toQString(m.goalLabel));
   Label2->adjustSize();
   nameGoalBox();
@@ -260,16 +323,20 @@ void TForm4::OpenbtnClick() {
     const auto path = chosenPath(Open());
     if (!path) return;
     const std::string bytes = loadMissionBytes(*path);
-    // Items read before a bad one stay in the controls, as a failed load
-    // leaves them; the error then reaches the error box.
-    EditorMission loaded = mission();
+    // The reader needs only the type selection and the goal caption; items
+    // read before a bad one stay in the controls, as a failed load leaves
+    // them, and the error then reaches the error box.
+    EditorMission loaded;
+    loaded.typeIndex = selectedType();
+    loaded.goalLabel = fromQString(Label2->text());
+    EditorItemsRead read;
     try {
-      readMissionIntoEditor(loaded, bytes);
+      readMissionIntoEditor(loaded, bytes, &read);
     } catch (...) {
-      showMission(loaded);
+      showItems(loaded, read);
       throw;
     }
-    showMission(loaded);
+    showItems(loaded, read);
   });
 }
 

@@ -73,6 +73,8 @@ class TForm4 : public DeferredWindow {
   void nameControls();
   void nameGoalBox();
   void setTabOrder();
+  void moveTypeTabStop();
+  void showItems(const EditorMission& mission, const EditorItemsRead& items);
   int selectedType() const;
   void selectType(int typeIndex);
 

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt_look.h"
+#include "app/qt_text_area.h"
 #include "app/qt_timers.h"
 #include "world/game.h"
 
@@ -23,7 +24,7 @@ TForm5::TForm5(Game& game) : game_(game) {
 }
 
 void TForm5::createContent() {
-  Memo1 = new QPlainTextEdit(this);
+  Memo1 = new TextArea(this);
   styleTextArea(Memo1, {});
   Memo1->setAccessibleName(QStringLiteral("Status"));
   Memo1->setAccessibleDescription(

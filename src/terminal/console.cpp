@@ -9,6 +9,7 @@ void Game::typetext(const std::string& text) {
   // Copy first: callers pass outputline, which a routine may change later.
   const std::string line = text;
   ports_.console.appendLine("");
+  ports_.pace.startBeat();
   for (std::size_t i = 1; i <= line.size(); ++i) {
     ports_.console.replaceLastLine(line.substr(0, i));
     ports_.pace.sleep(kTypingDelayMs);

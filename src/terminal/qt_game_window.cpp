@@ -8,6 +8,7 @@
 #include "app/qt_guard.h"
 #include "app/qt_keys.h"
 #include "app/qt_look.h"
+#include "app/qt_text_area.h"
 #include "app/qt_timers.h"
 #include "terminal/qt_text_pane.h"
 #include "world/game.h"
@@ -19,7 +20,7 @@ constexpr int kInputHeight = 26;
 
 QPlainTextEdit* makeLogPanel(QWidget* parent, const QRect& geometry, const QString& firstLine,
                              const QString& spokenName) {
-  auto* panel = new QPlainTextEdit(parent);
+  auto* panel = new TextArea(parent);
   panel->setAccessibleName(spokenName);
   styleTextArea(panel, {.font = sansFont(11)});
   panel->setGeometry(geometry);
@@ -42,11 +43,11 @@ TForm2::TForm2(Game& game) : game_(game) {
 }
 
 void TForm2::createContent() {
-  console = new QPlainTextEdit(this);
+  console = new TextArea(this);
   styleTextArea(console, {.verticalScrollBar = true, .readOnly = true});
   console->setAccessibleName(QStringLiteral("Console"));
   console->setAccessibleDescription(QStringLiteral("Everything the game says, newest line last"));
-  Memo1 = new QPlainTextEdit(this);
+  Memo1 = new TextArea(this);
   styleTextArea(Memo1, {.verticalScrollBar = true});
   Memo1->setAccessibleName(QStringLiteral("Command line"));
   Memo1->setAccessibleDescription(

@@ -16,7 +16,7 @@ std::vector<std::string> rawLines(const QPlainTextEdit& area) {
   const QTextDocument* document = area.document();
   lines.reserve(static_cast<std::size_t>(document->blockCount()));
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-    lines.push_back(fromQString(block.text()));
+    lines.push_back(fromLineText(block.text()));
   }
   return lines;
 }
@@ -47,11 +47,11 @@ void PlainTextPane::appendLine(const std::string& line) {
   QTextCursor cursor(area_->document());
   cursor.movePosition(QTextCursor::End);
   if (holdsNoLines()) {
-    cursor.insertText(toQString(line));
+    cursor.insertText(toLineText(line));
     emptyLineAppended_ = line.empty();
   } else {
     cursor.insertBlock();
-    cursor.insertText(toQString(line));
+    cursor.insertText(toLineText(line));
   }
   followChange(false);
 }
@@ -76,7 +76,7 @@ void PlainTextPane::writeLastLine(const std::string& text, bool replace) {
   QTextCursor cursor(area_->document());
   cursor.movePosition(QTextCursor::End);
   if (replace) cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
-  cursor.insertText(toQString(text));
+  cursor.insertText(toLineText(text));
   followChange(replace);
 }
 
@@ -86,7 +86,7 @@ std::string PlainTextPane::lastLine() const {
   QTextBlock last = document->lastBlock();
   // A final empty block after a line break does not count as a line.
   if (last.text().isEmpty() && last.previous().isValid()) last = last.previous();
-  return fromQString(last.text());
+  return fromLineText(last.text());
 }
 
 std::vector<std::string> PlainTextPane::lines() const {

@@ -16,8 +16,9 @@ class LineAnnouncer;
 // and attached later (the game needs its panes before the windows that hold
 // them exist); until then it holds nothing and ignores writes.
 //
-// Lines are the document's blocks. An empty document holds no lines, except
-// after an empty line was appended to it: it then holds that one empty line.
+// Lines are the document's blocks; a LF or CR inside a text stays inside its
+// line (see toLineText). An empty document holds no lines, except after an
+// empty line was appended to it: it then holds that one empty line.
 class PlainTextPane : public TextPane {
  public:
   enum class Follow {
@@ -60,7 +61,7 @@ class PlainTextPane : public TextPane {
 };
 
 // The raw lines of a text area, final empty block included: what the player
-// sees in an input area, line by line.
+// sees in an input area, line by line, as bytes.
 std::vector<std::string> rawLines(const QPlainTextEdit& area);
 
 }  // namespace qv

@@ -32,6 +32,9 @@ class Pace {
  public:
   virtual ~Pace() = default;
   virtual void sleep(int milliseconds) = 0;
+  // A typed line begins: its first pause is a whole one, however recently
+  // the pause before it ended.
+  virtual void startBeat() = 0;
   // Milliseconds since midnight UTC, for reseeding the generator.
   virtual std::int64_t timeOfDayMs() = 0;
 };

@@ -70,6 +70,8 @@ class FakePace : public Pace {
     now = (now + milliseconds) % 86'400'000;
     if (onSleep) onSleep();
   }
+  // Every virtual pause is whole already.
+  void startBeat() override {}
   std::int64_t timeOfDayMs() override { return now; }
 };
 

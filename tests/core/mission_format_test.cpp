@@ -71,12 +71,12 @@ TEST(MissionWriter, GoalBoxGoesToTheLineOfTheSelectedType) {
             "Take the grid offline.\r\n-2147483648\r\n");
 }
 
-TEST(MissionWriter, DescriptionLineBreaksBecomeCrLfOnce) {
+TEST(MissionWriter, DescriptionIsWrittenByteForByte) {
   EditorMission m = statusMission();
-  m.description = "one\ntwo\r\nthree\n";
+  m.description = "one\ntwo\r\nthree\r\n";  // a lone LF is text, CR LF a line break
   const std::string bytes = writeMission(m);
-  EXPECT_NE(bytes.find("\r\n0\r\none\r\ntwo\r\nthree\r\n\r\n300\r\n"), std::string::npos) << bytes;
-  m.description = "\nlead";
+  EXPECT_NE(bytes.find("\r\n0\r\none\ntwo\r\nthree\r\n\r\n300\r\n"), std::string::npos) << bytes;
+  m.description = "\r\nlead";
   EXPECT_NE(writeMission(m).find("\r\n0\r\n\r\nlead\r\n300\r\n"), std::string::npos);
 }
 
@@ -211,7 +211,7 @@ TEST(MissionReaders, ShortFileReadsWithoutError) {
 
 TEST(MissionReaders, TwoLineDescriptionStartingWithAWordFailsOnTheTime) {
   EditorMission saved = statusMission();
-  saved.description = "First line\nsecond line";
+  saved.description = "First line\r\nsecond line";
   const std::string bytes = writeMission(saved);
 
   TMission m = filledRecord();
@@ -230,7 +230,7 @@ TEST(MissionReaders, TwoLineDescriptionStartingWithAWordFailsOnTheTime) {
 
 TEST(MissionReaders, TwoLineDescriptionStartingWithANumberGivesThatTime) {
   EditorMission saved = statusMission();
-  saved.description = "First line\n2 hours left";
+  saved.description = "First line\r\n2 hours left";
   saved.time = 9999;
   const std::string bytes = writeMission(saved);
 
@@ -246,7 +246,7 @@ TEST(MissionReaders, TwoLineDescriptionStartingWithANumberGivesThatTime) {
 
 TEST(MissionReaders, DescriptionEndingWithALineBreakStillGivesTheTime) {
   EditorMission saved = statusMission();
-  saved.description = "Ends with a break\n";
+  saved.description = "Ends with a break\r\n";
   TMission m;
   readMissionInto(m, writeMission(saved));
   EXPECT_EQ(m.description, "Ends with a break");

@@ -271,6 +271,30 @@ TEST_F(EditorWindow, EveryTypeRoundTripsThroughTheDialogs) {
   EXPECT_TRUE(boxes_.isEmpty());
 }
 
+TEST_F(EditorWindow, LoadThenSaveKeepsEveryByte) {
+  std::string text;  // every byte a text item holds: a lone LF too, no CR, no end mark
+  for (int b = 1; b < 256; ++b) {
+    if (b != '\r' && b != 0x1A) text += static_cast<char>(b);
+  }
+  std::string name;
+  while (name.size() < 40000) name += text;
+  form_->Edit2->setText(QStringLiteral("kept \u03A9"));  // outside the code page
+  for (int type : {2, 0, 1}) {
+    SCOPED_TRACE(type);
+    const std::string file = name + "\r\n" + kMissionTypeKeywords[type] + "\r\n" + text + "\r\n" +
+                             (type == 0 ? text : "") + "\r\n" + (type == 1 ? text : "") + "\r\n" +
+                             (type == 2 ? "-7" : "0") + "\r\n" + text + "\r\n" + "2147483647\r\n";
+    put(path("every.qmf"), file + "\x1A after the end mark");
+    load(path("every.qmf"));
+    saveAs(path("saved.qmf"));
+    EXPECT_TRUE(contents(path("saved.qmf")) == file);  // too long to print
+    if (type == 2) {
+      EXPECT_EQ(form_->Edit2->text(), QStringLiteral("kept \u03A9"));
+    }
+  }
+  EXPECT_TRUE(boxes_.isEmpty());
+}
+
 TEST_F(EditorWindow, FailedLoadKeepsWhatWasReadAndShowsTheBox) {
   put(path("bad.qmf"), "Half\r\ndownloadfile\r\nSRV\r\ngoal\r\nfile.txt\r\n0\r\nFirst\r\nword\r\n");
   form_->SpinEdit1->setValue(77);

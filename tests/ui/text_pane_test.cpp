@@ -56,6 +56,19 @@ TEST(PlainTextPane, WindowsBytesSurviveTheRoundTrip) {
   EXPECT_EQ(p.pane.lastLine(), "caf\xE9 \x80");
 }
 
+TEST(PlainTextPane, EveryByteStaysInItsLineWhateverTheOperation) {
+  std::string text;  // LF and CR among them
+  for (int b = 1; b < 256; ++b) text += static_cast<char>(b);
+  PaneOnArea p;
+  p.pane.appendLine("");
+  for (std::size_t i = 1; i <= text.size(); ++i) p.pane.replaceLastLine(text.substr(0, i));
+  p.pane.appendToLastLine(text);
+  p.pane.appendLine(text);
+  EXPECT_EQ(p.pane.lines(), (Lines{text + text, text}));
+  EXPECT_EQ(p.pane.lastLine(), text);
+  EXPECT_EQ(p.area.blockCount(), 2);
+}
+
 TEST(PlainTextPane, LogPanelsKeepTheNewestLines) {
   PaneOnArea p;
   p.area.setMaximumBlockCount(3);
