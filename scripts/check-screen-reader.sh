@@ -156,7 +156,7 @@ failed=0
 
 wait_window "Quorvexer v"
 sleep 1
-xdotool key Tab space          # the menu's second button: NEW GAME
+xdotool key Return             # the menu opens with NEW GAME focused
 wait_window "^Open$"
 sleep 1
 expect_focus "File name:" "the mission dialog opened"
