@@ -48,6 +48,15 @@ fuzz: deps
 	    "$$(sed -n 's/^stat::average_exec_per_sec: *//p' build/fuzz-$$h.log) inputs/s, no finding"; \
 	done
 
+# The real windows under seeded random input on the sanitizer build, for
+# MONKEY_SECONDS (default 1800); MONKEY_SEED replays a run.
+MONKEY_SECONDS ?= 1800
+.PHONY: monkey
+monkey: deps
+	cmake --preset asan $(CMAKE_FLAGS) >/dev/null
+	cmake --build --preset asan -j $(JOBS) --target quorvexer_monkey
+	MONKEY_SECONDS=$(MONKEY_SECONDS) build/asan/tools/monkey/quorvexer_monkey
+
 .PHONY: soak bench screenshots package
 # Hours of simulated play on the sanitizer build, with the world's rules
 # checked every tick.
