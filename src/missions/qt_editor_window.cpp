@@ -17,6 +17,7 @@
 
 #include "app/qt_guard.h"
 #include "app/qt_look.h"
+#include "app/qt_paths.h"
 #include "app/qt_text.h"
 #include "assets/qt_jpeg.h"
 #include "missions/qt_editor_glyphs.h"
@@ -99,7 +100,7 @@ QFileDialog* missionDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
 std::optional<std::string> chosenPath(QFileDialog* dialog) {
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
   // A path is no world text: it goes to the file system in its own encoding.
-  return QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
+  return nativePath(dialog->selectedFiles().constFirst());
 }
 
 }  // namespace

@@ -60,8 +60,12 @@ inline std::string makeHostile(const std::filesystem::path& folder, Hostile kind
       ::mkfifo(path.c_str(), 0600);
       return path.string();
     }
-    case Hostile::CharacterDevice:
-      return "/dev/zero";
+    case Hostile::CharacterDevice: {
+      // Through a link, so that the name ends in .qmf as the dialogs expect.
+      const fs::path path = fresh("device.qmf");
+      fs::create_symlink("/dev/zero", path);
+      return path.string();
+    }
     case Hostile::SparseTwoGigabytes: {
       const fs::path path = fresh("sparse.qmf");
       std::ofstream(path).put('x');
