@@ -68,9 +68,6 @@ class Monkey {
   }
 
   int run() {
-    std::printf("monkey: seed %u (replay with MONKEY_SEED=%u), %d s, typing %dx faster\n", seed_,
-                seed_, seconds_, ShortTypingPace::kDivisor);
-    std::fflush(stdout);
     start_ms_ = nowMs();
     shell_.start();
     // Qt never runs a timer's slot inside itself: while an action waits in a
@@ -412,8 +409,13 @@ void quietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   qInstallMessageHandler(quietPlatformNotes);
+  const std::uint32_t seed = qv::monkey::seedFromEnvironment();
+  const int seconds = qv::monkey::secondsFromEnvironment();
+  // The seed comes first, before anything can go wrong.
+  std::printf("monkey: seed %u (replay with MONKEY_SEED=%u), %d s, typing %dx faster\n", seed, seed,
+              seconds, qv::monkey::ShortTypingPace::kDivisor);
+  std::fflush(stdout);
   qv::Application app(argc, argv);
-  qv::monkey::Monkey monkey(qv::monkey::seedFromEnvironment(),
-                            qv::monkey::secondsFromEnvironment());
+  qv::monkey::Monkey monkey(seed, seconds);
   return monkey.run();
 }
