@@ -32,20 +32,21 @@ using uitest::waitUntil;
 // What the one error box says about each: the reason after the quoted path,
 // or the game's own text for a file that is not there.
 struct HostileCase {
+  const char* name;
   Hostile kind;
   const char* reason;  // null: "File not found."
 };
 
 constexpr HostileCase kCases[] = {
-    {Hostile::Directory, "is not a regular file"},
-    {Hostile::Fifo, "is not a regular file"},
-    {Hostile::CharacterDevice, "is not a regular file"},
-    {Hostile::SparseTwoGigabytes, "is larger than 1 MiB"},
-    {Hostile::ThreeMegabytes, "is larger than 1 MiB"},
-    {Hostile::DanglingLink, nullptr},
-    {Hostile::LinkLoop, "cannot be opened: Too many levels of symbolic links"},
-    {Hostile::DeletedAfterChoice, nullptr},
-    {Hostile::Unreadable, "cannot be opened: Permission denied"},
+    {"Directory", Hostile::Directory, "is not a regular file"},
+    {"Fifo", Hostile::Fifo, "is not a regular file"},
+    {"Device", Hostile::CharacterDevice, "is not a regular file"},
+    {"SparseTwoGigabytes", Hostile::SparseTwoGigabytes, "is larger than 1 MiB"},
+    {"ThreeMegabytes", Hostile::ThreeMegabytes, "is larger than 1 MiB"},
+    {"DanglingLink", Hostile::DanglingLink, nullptr},
+    {"LinkLoop", Hostile::LinkLoop, "cannot be opened: Too many levels of symbolic links"},
+    {"DeletedAfterChoice", Hostile::DeletedAfterChoice, nullptr},
+    {"Unreadable", Hostile::Unreadable, "cannot be opened: Permission denied"},
 };
 
 QString expectedBox(const std::string& path, const char* reason) {
@@ -174,7 +175,8 @@ TEST_P(HostileFiles, TheEditorRefusesItAndKeepsItsFields) {
   EXPECT_EQ(chooser_.boxes.size(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, HostileFiles, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(EveryKind, HostileFiles, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A folder name that is not valid UTF-8 shows in the dialog with replacement
 // characters; the mission in it still loads.
