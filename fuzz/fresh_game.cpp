@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string>
 
 #include "fresh_game.h"
 
@@ -23,13 +25,29 @@ static_assert(sizeof(server) ==
                          2 * sizeof(std::string) + 3 * sizeof(std::int32_t)),
               "copyServer copies every field of a server");
 
+// Eight bytes at a time, in plain code: a call to memcmp would go through the
+// sanitizer's interceptor, which also hands every comparison to the fuzzer's
+// table of compared values.
+bool sameBytes(const char* a, const char* b, std::size_t n) {
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t x = 0;
+    std::uint64_t y = 0;
+    std::memcpy(&x, a + i, 8);
+    std::memcpy(&y, b + i, 8);
+    if (x != y) return false;
+  }
+  for (; i < n; ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
 // Most texts are the same as before the last input: reading both is much
-// cheaper than an assignment. A plain loop, so that the harness's own
-// comparisons never reach the fuzzer's table of compared values.
+// cheaper than an assignment.
 void copyText(std::string& to, const std::string& from) {
-  bool same = to.size() == from.size();
-  for (std::size_t i = 0; same && i < from.size(); ++i) same = to[i] == from[i];
-  if (!same) to = from;
+  if (to.size() == from.size() && sameBytes(to.data(), from.data(), from.size())) return;
+  to = from;
 }
 
 void copyFile(Afile& to, const Afile& from) {
