@@ -31,5 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::abort();  // a failed compile starts nothing
   }
   if (t.game.codeticks < before) std::abort();  // every keyword adds, doubles or saturates
+  games.release();
   return 0;
 }

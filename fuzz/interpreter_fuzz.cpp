@@ -49,5 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     start = end + 1;
     ++lines;
   }
+  games.release();
   return 0;
 }
