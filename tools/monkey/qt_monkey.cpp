@@ -336,8 +336,6 @@ class Monkey {
       path = scratch_.path("absent.qmf");
     } else {
       const auto kind = test::kHostileFiles[input_.below(test::kHostileFiles.size())];
-      // Saving replaces what a path names: only into the scratch folder.
-      if (saving && kind == test::Hostile::CharacterDevice) return dialog->reject();
       path = test::makeHostile(scratch_.dir(), kind);
       vanish = kind == test::Hostile::DeletedAfterChoice;
     }
