@@ -40,10 +40,22 @@ fuzz: deps
 	cmake --build --preset fuzz -j $(JOBS)
 	@set -e; for h in mission_reader interpreter compiler; do \
 	  mkdir -p build/fuzz-corpus/$$h; \
-	  echo "== fuzzing $$h for $(FUZZ_SECONDS) s"; \
+	  echo "== fuzzing $$h for $(FUZZ_SECONDS) s (log in build/fuzz-$$h.log)"; \
 	  build/fuzz/fuzz/$${h}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
-	    -dict=fuzz/commands.dict -print_final_stats=1 build/fuzz-corpus/$$h fuzz/corpus/$$h; \
+	    -dict=fuzz/commands.dict -print_final_stats=1 build/fuzz-corpus/$$h fuzz/corpus/$$h \
+	    > build/fuzz-$$h.log 2>&1 || { tail -n 60 build/fuzz-$$h.log; exit 1; }; \
+	  echo "$$h: $$(sed -n 's/^stat::number_of_executed_units: *//p' build/fuzz-$$h.log) inputs," \
+	    "$$(sed -n 's/^stat::average_exec_per_sec: *//p' build/fuzz-$$h.log) inputs/s, no finding"; \
 	done
+
+# The real windows under seeded random input on the sanitizer build, for
+# MONKEY_SECONDS (default 1800); MONKEY_SEED replays a run.
+MONKEY_SECONDS ?= 1800
+.PHONY: monkey
+monkey: deps
+	cmake --preset asan $(CMAKE_FLAGS) >/dev/null
+	cmake --build --preset asan -j $(JOBS) --target quorvexer_monkey
+	MONKEY_SECONDS=$(MONKEY_SECONDS) build/asan/tools/monkey/quorvexer_monkey
 
 .PHONY: soak bench screenshots package
 # Hours of simulated play on the sanitizer build, with the world's rules

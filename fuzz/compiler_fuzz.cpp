@@ -1,16 +1,20 @@
 // Puts arbitrary lines into the compiler window and compiles them. A bad
 // ":antivirus" number is an error box; anything else must leave a counter
-// that never wrapped below zero.
+// that never wrapped below zero. Each input compiles in a fresh copy of one
+// generated world.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "fakes.h"
+#include "fresh_game.h"
 #include "world/game_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  qv::test::TestGame t;
+  static qv::fuzz::FreshGame games(
+      [](qv::test::TestGame& prototype) { prototype.game.GenerateGame(); });
+  qv::test::TestGame& t = games.fresh();
   const std::string input(reinterpret_cast<const char*>(data), size);
   std::size_t start = 0;
   while (start <= input.size()) {
@@ -23,8 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     t.game.CompileProgram();
   } catch (const qv::GameError&) {
-    if (t.timers.isEnabled(qv::TimerId::CodeTimer)) std::abort();  // a failed compile starts nothing
+    if (t.timers.isEnabled(qv::TimerId::CodeTimer))
+      std::abort();  // a failed compile starts nothing
   }
   if (t.game.codeticks < before) std::abort();  // every keyword adds, doubles or saturates
+  games.release();
   return 0;
 }

@@ -14,7 +14,9 @@ void check(bool condition) {
   if (!condition) std::abort();
 }
 
-std::string line(const std::string& item) { return item + "\r\n"; }
+std::string line(const std::string& item) {
+  return item + "\r\n";
+}
 
 // The bytes a mission record reads back from.
 std::string writeRecord(const qv::TMission& m) {

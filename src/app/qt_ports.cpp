@@ -15,6 +15,7 @@
 #include "app/qt_announcer.h"
 #include "app/qt_look.h"
 #include "app/qt_main_menu.h"
+#include "app/qt_paths.h"
 #include "commands/qt_compiler_window.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
@@ -146,7 +147,7 @@ std::optional<std::string> QtWindows::askMissionFile() {
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   // A path, not a world text: it goes to the file system in its own encoding.
-  return QFile::encodeName(chosen.front()).toStdString();
+  return nativePath(chosen.front());
 }
 
 void QtWindows::showCompilerWindow() {

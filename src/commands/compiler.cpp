@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "terminal/command_words.h"
 #include "world/convert.h"
 #include "world/game.h"
 #include "world/saturate.h"
@@ -110,6 +111,12 @@ const ProgramKind* findProgramKind(const std::string& kind) {
 }
 
 }  // namespace
+
+std::vector<std::string_view> compilerKeywords() {
+  std::vector<std::string_view> words;
+  for (const Keyword& keyword : kKeywords) words.push_back(keyword.word);
+  return words;
+}
 
 void Game::createdeleter() {
   programkind = "deleter";

@@ -132,6 +132,13 @@ std::string loadMissionBytes(const std::string& path) {
 
 void saveMissionBytes(const std::string& path, const std::string& bytes) {
   const std::string target = resolvedTarget(path);
+  // A save replaces a mission file, never a pipe, device or folder that the
+  // name or its link points at (as root, a link to /dev/null would otherwise
+  // turn the device into a file).
+  struct stat info {};
+  if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    throw GameError(quoted(path) + " is not a regular file");
+  }
   std::string temporary = target + ".XXXXXX";
   FileDescriptor file(::mkstemp(temporary.data()));
   if (file.get() < 0) throw systemError(path, "cannot be saved", errno);

@@ -22,6 +22,7 @@
 #include "app/qt_guard.h"
 #include "app/qt_keys.h"
 #include "app/qt_look.h"
+#include "app/qt_paths.h"
 #include "app/qt_text.h"
 #include "app/qt_text_area.h"
 #include "assets/qt_jpeg.h"
@@ -127,7 +128,7 @@ std::optional<std::string> chosenPath(QFileDialog* dialog) {
   while (QWidget* leftover = QApplication::activePopupWidget()) leftover->hide();
   if (!accepted || dialog->selectedFiles().isEmpty()) return {};
   // A path is no world text: it goes to the file system in its own encoding.
-  return QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
+  return nativePath(dialog->selectedFiles().constFirst());
 }
 
 }  // namespace

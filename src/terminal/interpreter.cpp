@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "terminal/command_words.h"
 #include "world/convert.h"
 #include "world/cp1252.h"
 #include "world/game.h"
@@ -112,6 +113,12 @@ std::string argumentOf(const Command& command, const std::string& line) {
 }
 
 }  // namespace
+
+std::vector<std::string_view> interpreterLiterals() {
+  std::vector<std::string_view> literals;
+  for (const Command& command : kCommands) literals.push_back(command.literal);
+  return literals;
+}
 
 void Game::Interperetinput(const std::string& typed) {
   const std::string line = cp1252::lowerCase(typed);

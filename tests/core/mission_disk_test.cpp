@@ -160,6 +160,23 @@ TEST_F(MissionDisk, SaveOverAFolderOrIntoAMissingFolderFails) {
   EXPECT_THROW(saveMissionBytes(path("nowhere/m.qmf"), kMission), GameError);
 }
 
+// As root, saving through a link to /dev/null replaced the device with a file.
+TEST_F(MissionDisk, SaveRefusesAPipeOrALinkToOne) {
+  const std::string pipe = path("pipe.qmf");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  fs::create_symlink(pipe, path("link.qmf"));
+  for (const std::string& name : {pipe, path("link.qmf")}) {
+    try {
+      saveMissionBytes(name, kMission);
+      ADD_FAILURE() << name << " was saved";
+    } catch (const GameError& e) {
+      EXPECT_EQ(std::string(e.what()), "'" + name + "' is not a regular file");
+    }
+  }
+  EXPECT_TRUE(fs::is_fifo(pipe));
+  EXPECT_EQ(entries(), 2u);
+}
+
 TEST_F(MissionDisk, SaveIntoAReadOnlyFolderFailsAndKeepsTheFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into every folder";
   put(path("m.qmf"), kMission);

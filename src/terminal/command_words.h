@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace qv {
+
+// The literals the game window's interpreter and the compiler window know,
+// in table order: for tools that play the game with generated input.
+std::vector<std::string_view> interpreterLiterals();
+std::vector<std::string_view> compilerKeywords();
+
+}  // namespace qv
