@@ -37,6 +37,11 @@ struct HostileCase {
   const char* reason;  // null: "File not found."
 };
 
+// Test listings show the case's name rather than its bytes.
+void PrintTo(const HostileCase& hostile, std::ostream* out) {
+  *out << hostile.name;
+}
+
 constexpr HostileCase kCases[] = {
     {"Directory", Hostile::Directory, "is not a regular file"},
     {"Fifo", Hostile::Fifo, "is not a regular file"},
