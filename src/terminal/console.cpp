@@ -21,7 +21,9 @@ void Game::type(const std::string& text) {
   typetext(outputline);
 }
 
-void Game::addLine(const std::string& text) { ports_.console.appendLine(text); }
+void Game::addLine(const std::string& text) {
+  ports_.console.appendLine(text);
+}
 
 void Game::consoleKeyDown(int key, const std::vector<std::string>& inputLines) {
   if (key != kReturnKey || inputLines.empty()) return;
