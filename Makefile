@@ -42,7 +42,7 @@ fuzz: deps
 	  mkdir -p build/fuzz-corpus/$$h; \
 	  echo "== fuzzing $$h for $(FUZZ_SECONDS) s (log in build/fuzz-$$h.log)"; \
 	  build/fuzz/fuzz/$${h}_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
-	    -dict=fuzz/commands.dict -print_final_stats=1 build/fuzz-corpus/$$h fuzz/corpus/$$h \
+	    -dict=build/fuzz/fuzz/commands.dict -print_final_stats=1 build/fuzz-corpus/$$h fuzz/corpus/$$h \
 	    > build/fuzz-$$h.log 2>&1 || { tail -n 60 build/fuzz-$$h.log; exit 1; }; \
 	  echo "$$h: $$(sed -n 's/^stat::number_of_executed_units: *//p' build/fuzz-$$h.log) inputs," \
 	    "$$(sed -n 's/^stat::average_exec_per_sec: *//p' build/fuzz-$$h.log) inputs/s, no finding"; \

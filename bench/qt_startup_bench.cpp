@@ -38,7 +38,6 @@
 #include <vector>
 
 #include "app/qt_application.h"
-#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "app/qt_shell.h"
 #include "assets/qt_jpeg.h"
@@ -47,6 +46,7 @@
 #include "missions/qt_editor_window.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
+#include "toolkit/qt_look.h"
 
 namespace {
 

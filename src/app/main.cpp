@@ -5,8 +5,8 @@
 
 #include "app/command_line.h"
 #include "app/qt_application.h"
-#include "app/qt_look.h"
 #include "app/qt_shell.h"
+#include "toolkit/qt_look.h"
 
 int main(int argc, char** argv) {
   // Read before the window system is touched: help and version need none.

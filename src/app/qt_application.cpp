@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <exception>
 
-#include "app/qt_guard.h"
-#include "app/qt_text.h"
+#include "toolkit/qt_guard.h"
+#include "toolkit/qt_text.h"
 #include "world/game_error.h"
 
 namespace qv {

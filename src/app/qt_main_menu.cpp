@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "app/qt_glyphs.h"
-#include "app/qt_guard.h"
-#include "app/qt_keys.h"
-#include "app/qt_look.h"
-#include "app/qt_text.h"
-#include "app/qt_text_area.h"
 #include "assets/qt_assets.h"
 #include "assets/qt_jpeg.h"
+#include "toolkit/qt_guard.h"
+#include "toolkit/qt_keys.h"
+#include "toolkit/qt_look.h"
+#include "toolkit/qt_text.h"
+#include "toolkit/qt_text_area.h"
 
 namespace qv {
 namespace {

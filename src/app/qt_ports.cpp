@@ -12,13 +12,13 @@
 #include <thread>
 #include <utility>
 
-#include "app/qt_announcer.h"
-#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
-#include "app/qt_paths.h"
 #include "commands/qt_compiler_window.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
+#include "toolkit/qt_announcer.h"
+#include "toolkit/qt_look.h"
+#include "toolkit/qt_paths.h"
 
 namespace qv {
 

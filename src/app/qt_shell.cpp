@@ -3,14 +3,14 @@
 #include <QApplication>
 
 #include "app/qt_activation.h"
-#include "app/qt_announcer.h"
-#include "app/qt_guard.h"
-#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
 #include "missions/qt_editor_window.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
+#include "toolkit/qt_announcer.h"
+#include "toolkit/qt_guard.h"
+#include "toolkit/qt_look.h"
 
 namespace qv {
 

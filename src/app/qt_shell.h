@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/qt_ports.h"
-#include "terminal/qt_text_pane.h"
+#include "toolkit/qt_text_pane.h"
 #include "world/game.h"
 
 namespace qv {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "terminal/command_words.h"
+#include "commands/compiler_words.h"
 #include "world/convert.h"
 #include "world/game.h"
 #include "world/saturate.h"

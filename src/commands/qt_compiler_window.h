@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/qt_deferred_window.h"
+#include "toolkit/qt_deferred_window.h"
 
 class QPlainTextEdit;
 class QTimer;

@@ -18,16 +18,16 @@
 #include <string_view>
 #include <vector>
 
-#include "app/qt_announcer.h"
-#include "app/qt_guard.h"
-#include "app/qt_keys.h"
-#include "app/qt_look.h"
-#include "app/qt_paths.h"
-#include "app/qt_text.h"
-#include "app/qt_text_area.h"
 #include "assets/qt_jpeg.h"
 #include "missions/qt_editor_glyphs.h"
-#include "terminal/qt_text_pane.h"
+#include "toolkit/qt_announcer.h"
+#include "toolkit/qt_guard.h"
+#include "toolkit/qt_keys.h"
+#include "toolkit/qt_look.h"
+#include "toolkit/qt_paths.h"
+#include "toolkit/qt_text.h"
+#include "toolkit/qt_text_area.h"
+#include "toolkit/qt_text_pane.h"
 
 namespace qv {
 namespace {

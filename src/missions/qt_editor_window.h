@@ -4,8 +4,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/qt_deferred_window.h"
 #include "missions/mission_file.h"
+#include "toolkit/qt_deferred_window.h"
 
 class QButtonGroup;
 class QFileDialog;

@@ -4,9 +4,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/qt_look.h"
-#include "app/qt_text_area.h"
-#include "app/qt_timers.h"
+#include "toolkit/qt_look.h"
+#include "toolkit/qt_text_area.h"
+#include "toolkit/qt_timers.h"
 #include "world/game.h"
 
 namespace qv {

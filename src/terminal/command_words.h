@@ -5,9 +5,8 @@
 
 namespace qv {
 
-// The literals the game window's interpreter and the compiler window know,
-// in table order: for tools that play the game with generated input.
+// The literals the game window's interpreter knows, in table order: for tools
+// that play the game with generated input.
 std::vector<std::string_view> interpreterLiterals();
-std::vector<std::string_view> compilerKeywords();
 
 }  // namespace qv

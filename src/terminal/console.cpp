@@ -1,10 +1,6 @@
 #include "world/game.h"
 
 namespace qv {
-namespace {
-constexpr int kTypingDelayMs = 30;
-}
-
 void Game::typetext(const std::string& text) {
   // Copy first: callers pass outputline, which a routine may change later.
   const std::string line = text;
@@ -12,7 +8,7 @@ void Game::typetext(const std::string& text) {
   ports_.pace.startBeat();
   for (std::size_t i = 1; i <= line.size(); ++i) {
     ports_.console.replaceLastLine(line.substr(0, i));
-    ports_.pace.sleep(kTypingDelayMs);
+    ports_.pace.sleep(kTypingStepMs);
   }
 }
 

@@ -5,12 +5,12 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
-#include "app/qt_guard.h"
-#include "app/qt_keys.h"
-#include "app/qt_look.h"
-#include "app/qt_text_area.h"
-#include "app/qt_timers.h"
-#include "terminal/qt_text_pane.h"
+#include "toolkit/qt_guard.h"
+#include "toolkit/qt_keys.h"
+#include "toolkit/qt_look.h"
+#include "toolkit/qt_text_area.h"
+#include "toolkit/qt_text_pane.h"
+#include "toolkit/qt_timers.h"
 #include "world/game.h"
 
 namespace qv {

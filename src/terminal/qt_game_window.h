@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/qt_deferred_window.h"
+#include "toolkit/qt_deferred_window.h"
 
 class QPlainTextEdit;
 class QTimer;

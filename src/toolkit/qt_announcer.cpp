@@ -1,4 +1,4 @@
-#include "app/qt_announcer.h"
+#include "toolkit/qt_announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <deque>
 
-#include "app/qt_text.h"
+#include "toolkit/qt_text.h"
 
 namespace qv {
 namespace {

@@ -1,13 +1,13 @@
-#include "app/qt_guard.h"
+#include "toolkit/qt_guard.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
 
-#include "app/qt_announcer.h"
-#include "app/qt_look.h"
-#include "app/qt_text.h"
+#include "toolkit/qt_announcer.h"
+#include "toolkit/qt_look.h"
+#include "toolkit/qt_text.h"
 #include "world/game_error.h"
 
 namespace qv {

@@ -1,4 +1,4 @@
-#include "app/qt_look.h"
+#include "toolkit/qt_look.h"
 
 #include <QEvent>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "app/qt_paths.h"
+#include "toolkit/qt_paths.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

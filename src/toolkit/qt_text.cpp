@@ -1,4 +1,4 @@
-#include "app/qt_text.h"
+#include "toolkit/qt_text.h"
 
 #include "world/cp1252.h"
 

@@ -1,4 +1,4 @@
-#include "app/qt_text_area.h"
+#include "toolkit/qt_text_area.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

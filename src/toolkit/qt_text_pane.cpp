@@ -1,4 +1,4 @@
-#include "terminal/qt_text_pane.h"
+#include "toolkit/qt_text_pane.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -6,8 +6,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "app/qt_announcer.h"
-#include "app/qt_text.h"
+#include "toolkit/qt_announcer.h"
+#include "toolkit/qt_text.h"
 
 namespace qv {
 

@@ -1,6 +1,6 @@
-#include "app/qt_timers.h"
+#include "toolkit/qt_timers.h"
 
-#include "app/qt_guard.h"
+#include "toolkit/qt_guard.h"
 
 namespace qv {
 

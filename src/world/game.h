@@ -11,11 +11,16 @@
 
 namespace qv {
 
+// Every typed character of a console line waits this long before the next.
+inline constexpr int kTypingStepMs = 30;
+
 // The game window's logic: the world, the vocabulary, the generator and every
 // routine of the game. The windows are a thin shell that forwards events here.
 // Routines keep the names the game has always used for them; each subsystem's
 // routines live in that subsystem's folder:
-//   world/     generation and the window life cycle
+//   world/     generation
+//   missions/  the mission files and the window life cycle (a game starts
+//              by reading its mission)
 //   terminal/  the console, typing and the command interpreter
 //   commands/  the player's commands and program creation
 //   sim/       the timers' tick work and the status window's text
@@ -40,7 +45,7 @@ class Game {
   std::string drawAddress();
 
   // --- terminal/ ----------------------------------------------------------
-  // Appends a line and types it at 30 ms a character.
+  // Appends a line and types it, kTypingStepMs a character.
   void typetext(const std::string& text);
   // Puts text into outputline and types it.
   void type(const std::string& text);

@@ -24,7 +24,7 @@ struct Chat : ::testing::Test {
   // Sets the clock so that the crowd drawn after the entry line(s) have been
   // typed is the given size. typedBefore: characters typed before the reseed.
   void arrangeCrowd(std::int32_t crowd, std::size_t typedBefore) {
-    const auto typingMs = static_cast<std::int64_t>(30 * typedBefore);
+    const auto typingMs = static_cast<std::int64_t>(kTypingStepMs * typedBefore);
     for (std::int64_t ms = test::kNoonishMs;; ++ms) {
       Random r;
       r.reseed(ms);
@@ -54,7 +54,7 @@ TEST_F(Chat, EnteringDrawsTheCrowdInOrderAfterReseeding) {
   t.enter("//chatroom");
   // The generator is reseeded after the entry line has been typed.
   Random r;
-  r.reseed(test::kNoonishMs + 30 * static_cast<std::int64_t>(kEntryLine.size()));
+  r.reseed(test::kNoonishMs + kTypingStepMs * static_cast<std::int64_t>(kEntryLine.size()));
   const std::int32_t crowd = r(29);
   EXPECT_EQ(t.console.content,
             (Lines{kEntryLine, std::to_string(crowd) + " users currently in the chatroom."}));

@@ -109,7 +109,7 @@ TEST_F(Connection, ConnectLineIsTypedAt30MsACharacter) {
   t.enter("//dial 1000000001");
   const std::size_t typed = std::string("Dialing 1000000001 ............").size() +
                             std::string("Connected to server Server1 at 10.0.0.1").size();
-  EXPECT_EQ(t.pace.slept, static_cast<std::int64_t>(30 * typed));
+  EXPECT_EQ(t.pace.slept, static_cast<std::int64_t>(kTypingStepMs * typed));
   EXPECT_EQ(t.game.outputline, "Connected to server Server1 at 10.0.0.1");
 }
 

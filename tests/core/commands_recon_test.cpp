@@ -42,7 +42,8 @@ TEST_F(Recon, IdIpOfAnUnknownAddressMakesUpANumberNoServerHas) {
   const std::string decoded = "Decoding complete....";
   // Reseeded after the two lines before the answer were typed.
   Random r;
-  r.reseed(test::kNoonishMs + 30 * static_cast<std::int64_t>(searching.size() + decoded.size()));
+  r.reseed(test::kNoonishMs +
+           kTypingStepMs * static_cast<std::int64_t>(searching.size() + decoded.size()));
   const std::int64_t phone = 9999999999LL - r(410065407);
   EXPECT_GE(phone, 9589934593LL);
   EXPECT_EQ(t.console.content,

@@ -47,7 +47,7 @@ TEST(CompilerOrder, DeleterAnnouncesOpensWindowAndStartsTimer) {
 
   // The generator is reseeded after the announcement has been typed.
   Random expected;
-  expected.reseed(test::kNoonishMs + 30 * 29);
+  expected.reseed(test::kNoonishMs + kTypingStepMs * 29);
   EXPECT_EQ(t.game.codeticks, expected(80) + 150);
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 using test::TestGame;
 
-TEST(Typetext, GrowsOneCharacterEvery30Ms) {
+TEST(Typetext, GrowsOneCharacterEveryTypingStep) {
   TestGame t;
   const std::string text = "Logging onto hacker chatroom as.";  // 32 characters
   ASSERT_EQ(text.size(), 32u);
@@ -18,7 +18,7 @@ TEST(Typetext, GrowsOneCharacterEvery30Ms) {
   EXPECT_EQ(seen.front(), "L");
   EXPECT_EQ(seen[9], text.substr(0, 10));
   EXPECT_EQ(seen.back(), text);
-  EXPECT_EQ(t.pace.slept, 960);
+  EXPECT_EQ(t.pace.slept, 32 * kTypingStepMs);
   EXPECT_EQ(t.console.content, (std::vector<std::string>{text}));
 }
 

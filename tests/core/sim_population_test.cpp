@@ -81,7 +81,7 @@ TEST(JumpTimer, DrawOfTheOwnServerNeverMoves) {
 
 TEST(JumpTimer, HackerLeavingASuspiciousServerMovesTwiceInOneTick) {
   const std::string nick = "Hck";
-  const int typedMs = 30 * static_cast<int>((nick + " joined the server.").size());
+  const int typedMs = kTypingStepMs * static_cast<int>((nick + " joined the server.").size());
   // A time whose first move goes up the scan and whose second move, made
   // after the join line has been typed, goes to another server.
   std::int64_t start = kNoonishMs;
@@ -157,7 +157,7 @@ TEST(JumpTimer, JoinAndLeaveLinesAreTypedOnlyForThePlayersServer) {
     seatUser(t.srv(from), 1, "Mover");
     t.game.JumpUser(from, 1);
     EXPECT_EQ(t.console.content, c.console) << "player on " << c.currentserver;
-    const std::int64_t typed = c.console.empty() ? 0 : 30 * c.console[0].size();
+    const std::int64_t typed = c.console.empty() ? 0 : kTypingStepMs * c.console[0].size();
     EXPECT_EQ(t.pace.slept, typed);
   }
 }

@@ -11,8 +11,6 @@ namespace {
 
 using test::TestGame;
 
-constexpr int kTypingStepMs = 30;
-
 TEST(BankAccount, LogsOnShowsTheBalanceAndLogsOff) {
   TestGame t;
   t.world().player.money = 1500;

@@ -76,7 +76,7 @@ TEST(WorldStart, LinesAreTypedAfterTheRepaint) {
   const std::size_t typed = kWelcome.size() + kDashes.size() + kLoaded.size() +
                             std::string("NIGHT HEIST \xC9").size() + kSpaced.size() +
                             std::string("Fetch the blueprints.").size();
-  EXPECT_EQ(t.pace.slept, static_cast<std::int64_t>(30 * typed));
+  EXPECT_EQ(t.pace.slept, static_cast<std::int64_t>(kTypingStepMs * typed));
   EXPECT_EQ(t.game.outputline, kSpaced);  // the description is typed directly
 }
 

@@ -9,13 +9,13 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 
-#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "app/qt_ports.h"
 #include "commands/qt_compiler_window.h"
 #include "missions/qt_editor_window.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
+#include "toolkit/qt_look.h"
 #include "ui_helpers.h"
 
 namespace qv {

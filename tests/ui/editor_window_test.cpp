@@ -15,10 +15,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/qt_guard.h"
 #include "mission_scratch_folder.h"
 #include "missions/mission_file.h"
 #include "missions/qt_editor_window.h"
+#include "toolkit/qt_guard.h"
 
 namespace qv {
 namespace {

@@ -9,7 +9,7 @@
 #include "commands/qt_compiler_window.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
-#include "terminal/qt_text_pane.h"
+#include "toolkit/qt_text_pane.h"
 #include "ui_helpers.h"
 
 namespace qv {
@@ -111,7 +111,7 @@ TEST(TypedLine, EveryStepIsPaintedBeforeItsPause) {
       EXPECT_GT(paintsAtPause[i], paintsAtPause[i - 1]) << "step " << i;
     }
   }
-  EXPECT_EQ(t.pace.slept, 32 * 30);
+  EXPECT_EQ(t.pace.slept, 32 * kTypingStepMs);
   EXPECT_EQ(console.lines(), (std::vector<std::string>{"earlier line", text}));
 }
 

@@ -13,13 +13,13 @@
 #include <deque>
 #include <filesystem>
 
-#include "app/qt_guard.h"
 #include "app/qt_main_menu.h"
 #include "hostile_files.h"
 #include "mission_scratch_folder.h"
 #include "missions/qt_editor_window.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
+#include "toolkit/qt_guard.h"
 #include "ui_helpers.h"
 
 namespace qv {

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/qt_guard.h"
-#include "app/qt_look.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
 #include "missions/qt_editor_window.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
+#include "toolkit/qt_guard.h"
+#include "toolkit/qt_look.h"
 #include "ui_helpers.h"
 
 namespace qv {

@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-#include "terminal/qt_text_pane.h"
+#include "toolkit/qt_text_pane.h"
 
 namespace qv {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "app/qt_guard.h"
-#include "app/qt_text.h"
+#include "toolkit/qt_guard.h"
+#include "toolkit/qt_text.h"
 #include "world/game_error.h"
 
 namespace qv {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <thread>
 
+#include "world/game.h"
 #include "world/ports.h"
 
 namespace qv::monkey {
@@ -47,12 +48,12 @@ class Watchdog {
   std::thread thread_;
 };
 
-// The game's clock with the typing pace shortened: every 30 ms step of a
-// typed line sleeps 1 ms, so the monkey sends thirty times more events in a
-// run. Everything else (the timers, the time of day) runs as in the game.
+// The game's clock with the typing pace shortened: every step of a typed
+// line sleeps 1 ms instead of kTypingStepMs, so the monkey sends that many
+// times more events in a run. Everything else (the timers, the time of day) runs as in the game.
 class ShortTypingPace : public Pace {
  public:
-  static constexpr int kDivisor = 30;
+  static constexpr int kDivisor = kTypingStepMs;
   explicit ShortTypingPace(Watchdog& watchdog) : watchdog_(watchdog) {}
 
   void sleep(int milliseconds) override {

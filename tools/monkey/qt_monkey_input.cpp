@@ -2,9 +2,10 @@
 #include <array>
 #include <string>
 
-#include "app/qt_text.h"
+#include "commands/compiler_words.h"
 #include "monkey_input.h"
 #include "terminal/command_words.h"
+#include "toolkit/qt_text.h"
 
 namespace qv::monkey {
 namespace {
