@@ -43,6 +43,8 @@ constexpr int kNeverMs = 24 * 60 * 60 * 1000;
 class VirtualPace : public qv::Pace {
  public:
   void sleep(int milliseconds) override { now_ = (now_ + milliseconds) % kDayMs; }
+  // Virtual time has no beat to keep.
+  void startBeat() override {}
   std::int64_t timeOfDayMs() override { return now_; }
 
  private:
