@@ -29,6 +29,8 @@ binary=$(realpath "$binary")
 mission=$(realpath src/assets/missions/paper_trail.qmf)
 player=$(realpath scripts/play-by-ear.py)
 runs=${RUNS:-3}
+# How the player reads speech, before any game is played.
+/usr/bin/python3 tests/scripts/test_play_by_ear.py -q
 
 top=$(realpath -m build/screen-reader)
 rm -rf "$top"
