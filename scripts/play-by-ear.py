@@ -116,6 +116,22 @@ class Ear:
             end = m.end()
         self.raw = self.raw[end:]
 
+    def settle(self, quiet=0.4, longest=3.0):
+        """Waits until the screen reader has worked off what it was busy
+        with (its log stops growing), as a player pauses before Return. A
+        reply blocks the game while it is typed; a question the reader puts
+        to the game meanwhile fails, and the reader then drops the reply's
+        announcement as coming from a dead object."""
+        deadline = time.monotonic() + longest
+        size, since = -1, time.monotonic()
+        while time.monotonic() < deadline:
+            now = os.path.getsize(self.path) if os.path.exists(self.path) else 0
+            if now != size:
+                size, since = now, time.monotonic()
+            elif time.monotonic() - since >= quiet:
+                return
+            time.sleep(0.05)
+
     def mark(self):
         self.listen()
         return len(self.said)
@@ -197,6 +213,7 @@ class Player:
                               since, 5, "the echo of the last key")
             except Deaf:
                 pass  # no echo (a reader set not to echo keys): go on
+        self.ear.settle()
 
     def type(self, command):
         self.note(f"types   {command}")
@@ -390,8 +407,11 @@ class Player:
         for name in self.ranked_files(files)[:4]:
             since = self.ear.mark()
             self.type(f"//download {name}")
-            self.ear.line(rf"^Download of file {re.escape(name.lower())} complete", since, 60,
-                          "the download")
+            try:
+                self.ear.line(rf"^Download of file {re.escape(name.lower())} complete", since, 20,
+                              "the download")
+            except Deaf as deaf:
+                raise RuntimeError(f"{deaf}; {self.drive_holds(name)}") from None
             try:
                 m = self.ear.line(r"you won the mission!", since, 5, "the win")
             except Deaf:
@@ -401,6 +421,26 @@ class Player:
             self.file = name
             return
         raise RuntimeError("no file of the list won the mission")
+
+    def drive_holds(self, name):
+        """What "//harddrive" says of a file whose download was not heard."""
+        since = self.ear.mark()
+        self.type("//harddrive")
+
+        def find(heard):
+            for k, (i, l) in enumerate(heard):
+                if l.startswith("Contents of ROOT/"):
+                    return [x for j, x in heard[k + 1:] if j == i]
+            return None
+
+        try:
+            drive = self.ear.wait(find, since, 30, "the hard drive")
+        except Deaf:
+            return "nor was the hard drive's listing"
+        held = [l for l in drive if l.lower().startswith(name.lower() + " ")]
+        if held:
+            return f"the hard drive holds {bare(held[0])!r}: the game did it, its reply was not spoken"
+        return "the hard drive does not hold it"
 
     def compile_deleter(self):
         since = self.ear.mark()
@@ -427,11 +467,13 @@ class Player:
         self.compile_deleter()
         timings["compiler"] = time.monotonic() - t1
         timings["whole game"] = time.monotonic() - t0
-        with open(os.path.join(self.out, "console.txt"), "w", encoding="utf-8") as f:
-            f.write(run_probe("text", "Console"))
-        with open(os.path.join(self.out, "compiler.txt"), "w", encoding="utf-8") as f:
-            f.write(run_probe("text", "Compiler console"))
+        self.read_panes()
         return timings
+
+    def read_panes(self):
+        for pane, file in (("Console", "console.txt"), ("Compiler console", "compiler.txt")):
+            with open(os.path.join(self.out, file), "w", encoding="utf-8") as f:
+                f.write(run_probe("text", pane))
 
 
 # ------------------------------------------------ every line spoken, in order
@@ -510,6 +552,10 @@ def main(game, mission, out, orca_log):
                       briefing=player.briefing, typed=player.typed)
     except (Deaf, RuntimeError, subprocess.SubprocessError) as e:
         player.faults.append(str(e))
+        try:
+            player.read_panes()  # what the game wrote, to set beside what was heard
+        except (subprocess.SubprocessError, AttributeError):
+            pass
     finally:
         result["faults"] = player.faults
         if player.proc and player.proc.poll() is None:
