@@ -194,6 +194,9 @@ class Player:
         self.proc = None
         self.typed = []
         self.retried = []
+        self.tally = {}  # address: times heard in the chatter
+        self.tried = []  # addresses dialled, in order
+        self.listened = 0.0
 
     def note(self, text):
         stamp = f"{time.monotonic() - self.ear.start:7.1f}s"
@@ -303,9 +306,11 @@ class Player:
 
     # The chat room: listen until one address stands out.
     def listen_in_chatroom(self, timeout=300):
-        tally = {}
-        counted = set()
-        began = time.monotonic()
+        """Listens to the chatter until one address not yet tried is heard
+        clearly more often than any other. The server addresses the chatter
+        leaks come from a list where the target's address stands five times,
+        the others' once or twice: a few mentions are luck, more are not.
+        Returns the addresses not tried, most heard first."""
         for visit in range(1, 5):
             m = self.command("//chatroom", r"^(\d+) users currently in the chatroom", "the room")
             crowd = int(m.group(1))
@@ -313,33 +318,32 @@ class Player:
                 break
             self.note(f"leaves  a room of {crowd}: too quiet to learn much")
         since = self.ear.mark()
+        began = time.monotonic()
         last_report = 0
         while True:
             self.ear.listen()
             for i in range(since, len(self.ear.said)):
-                if i in counted:
-                    continue
-                counted.add(i)
                 for line in lines_of(self.ear.said[i][1]):
                     # A chat line: a nickname, a colon, words.
                     if re.match(r"^\S[^:]*: ", line) and not line.startswith(("Phone of", "Servername")):
                         for address in ADDRESS.findall(line):
-                            tally[address] = tally.get(address, 0) + 1
-            ranked = sorted(tally.items(), key=lambda kv: -kv[1])
+                            self.tally[address] = self.tally.get(address, 0) + 1
+            since = len(self.ear.said)
+            ranked = sorted(((a, n) for a, n in self.tally.items() if a not in self.tried),
+                            key=lambda an: -an[1])
             top = ranked[0][1] if ranked else 0
             second = ranked[1][1] if len(ranked) > 1 else 0
             spent = time.monotonic() - began
             if int(spent) // 15 > last_report:
                 last_report = int(spent) // 15
                 self.note(f"tally   {ranked[:5]}")
-            if (top >= 4 and top >= 2 * second) or (top >= 3 and spent > 150) or (top and spent > timeout):
+            if (top >= 6 and top >= 2 * second) or (top >= 4 and spent > 120) or (top and spent > timeout):
                 break
             if spent > timeout + 60:
                 raise RuntimeError("the chat room named no address")
             time.sleep(0.3)
-        self.tally = ranked
-        self.listened = time.monotonic() - began
-        self.note(f"tally   {ranked[:5]} after {self.listened:.0f} s")
+        self.listened += time.monotonic() - began
+        self.note(f"tally   {ranked[:5]} after {time.monotonic() - began:.0f} s")
         return [a for a, _ in ranked]
 
     def is_target(self, name):
@@ -352,8 +356,12 @@ class Player:
                  if w and w not in ("www", "com", "net", "org", "edu", "gov", "co", "uk")]
         return sum(map(len, words)) >= 4 and all(w in said for w in words)
 
-    def reach_target(self, addresses):
-        for address in addresses[:4]:
+    def reach_target(self, rounds=3):
+        """Dials the most heard address until the server's name is the one
+        of the briefing; after a wrong server, back to the chat room."""
+        for _ in range(rounds):
+            address = self.listen_in_chatroom()[0]
+            self.tried.append(address)
             m = self.command(f"//idip {address}",
                              rf"^Phone of server at: {re.escape(address)} = (\d+)", "the phone number")
             phone = int(m.group(1))
@@ -371,7 +379,7 @@ class Player:
                 self.server, self.address, self.phone = name, address, phone
                 return
             self.note(f"skips   {name}: not the server of the briefing")
-        raise RuntimeError("none of the addresses heard leads to the server of the briefing")
+        raise RuntimeError(f"none of the addresses tried leads to the server of the briefing: {self.tried}")
 
     def files_heard(self):
         since = self.ear.mark()
@@ -455,10 +463,8 @@ class Player:
         timings = {"start": time.monotonic() - t0}
         self.warm_up()
         t1 = time.monotonic()
-        addresses = self.listen_in_chatroom()
-        timings["chat room"] = time.monotonic() - t1
-        t1 = time.monotonic()
-        self.reach_target(addresses)
+        self.reach_target()
+        timings["chat room"] = self.listened
         timings["to the server"] = time.monotonic() - t1
         t1 = time.monotonic()
         self.download_target(self.files_heard())
@@ -548,7 +554,8 @@ def main(game, mission, out, orca_log):
         result.update(passed=not player.faults, timings=timings, lines_spoken=count,
                       lost_at_start=lost, retried_starts=player.retried,
                       starts=player.starts, server=player.server, address=player.address,
-                      phone=player.phone, file=player.file, tally=player.tally[:5],
+                      phone=player.phone, file=player.file, tried=player.tried,
+                      tally=sorted(player.tally.items(), key=lambda an: -an[1])[:5],
                       briefing=player.briefing, typed=player.typed)
     except (Deaf, RuntimeError, subprocess.SubprocessError) as e:
         player.faults.append(str(e))
