@@ -277,7 +277,8 @@ class Player:
             told = [l for i, l in after if i == after[0][0]]
             return name + told
 
-        self.ear.line(r"Loading Complete", self.game_mark, 90, "the end of loading")
+        # The start types about 250 characters after the dialog: 8 s.
+        self.ear.line(r"Loading Complete", self.game_mark, 45, "the end of loading")
         briefing = " ".join(self.ear.wait(find, self.game_mark, 30, "the mission briefing"))
         self.heard("briefing", briefing)
         return briefing
@@ -296,7 +297,7 @@ class Player:
         since = self.ear.mark()
         self.type("//dial 12ab")
         self.ear.line(r"^'12ab' is not a valid integer value\.$", since, 30, "the error box")
-        self.ear.line(r"^OK push button", since, 10, "the error box's button")
+        self.ear.line(r"^OK (push )?button", since, 10, "the error box's button")
         self.heard("error box", "'12ab' is not a valid integer value. / OK push button")
         time.sleep(0.5)
         self.expect_focus("OK", "the error box opened")
