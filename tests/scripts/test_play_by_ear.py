@@ -2,7 +2,10 @@
 """How the by-ear player reads speech: with or without the role word."""
 import importlib.util
 import os
+import sys
 import unittest
+
+sys.dont_write_bytecode = True  # no cache files beside the script
 
 here = os.path.dirname(os.path.abspath(__file__))
 spec = importlib.util.spec_from_file_location(
