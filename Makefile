@@ -76,7 +76,8 @@ package:
 	@scripts/package.sh
 
 .PHONY: screen-reader
-# A short game played with the Orca screen reader running, checked against
-# what Orca said (installs Orca and the speech packages when missing).
+# The download mission played by ear, three times, every step decided from
+# what the Orca screen reader said (installs Orca and the speech packages
+# when missing).
 screen-reader: build
 	@scripts/check-screen-reader.sh build/dev/quorvexer
