@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include "commands/qt_compiler_window.h"
 #include "mission_scratch_folder.h"
 #include "missions/qt_editor_window.h"
+#include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
 #include "ui_helpers.h"
 
@@ -152,6 +154,56 @@ TEST(Keyboard, APlayerNeedsNoMouse) {
   press(Qt::Key_Return);  // Load Mission, a file name the dialog completes
   ASSERT_TRUE(waitUntil([&] { return focus() == editor.Openbtn; }));
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no list left holding the keys
+}
+
+// //logfile leaves the keyboard on the input line and Tab leaves it untyped;
+// F6 and Shift+F6 go round the open windows onto controls a reader names.
+TEST(Keyboard, TheKeyboardStaysWhereThePlayerTypesAndF6GoesRound) {
+  ShellHarness h;
+  h.shell.start();
+  h.startGame();
+  QPlainTextEdit* input = h.shell.form2().Memo1;
+  ASSERT_TRUE(waitUntil([&] { return focus() == input; }));
+  type("//logfile");
+  press(Qt::Key_Return);
+  waitUntil([] { return false; }, 50);
+  ASSERT_EQ(focus(), input);
+  type("//notepad");
+  press(Qt::Key_Tab);
+  EXPECT_EQ(focus(), h.shell.form2().console);
+  EXPECT_EQ(rawLines(*input), (Lines{"//logfile", "//notepad"}));
+  tabTo(input);
+  press(Qt::Key_Return);  // the compiler window takes the keyboard when it opens
+  QWidget* compiler = h.shell.form3().Console;
+  QWidget* status = h.shell.form5().Memo1;
+  ASSERT_TRUE(waitUntil([&] { return focus() == compiler; }));
+  const QWidget* round[] = {status, input, compiler, input, status, compiler};
+  for (int i = 0; i < 6; ++i) {
+    press(Qt::Key_F6, i < 3 ? Qt::NoModifier : Qt::ShiftModifier);
+    ASSERT_TRUE(waitUntil([&] { return focus() == round[i]; })) << i;
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(focus());
+    EXPECT_TRUE(spoken->state().focused && !spoken->text(QAccessible::Name).isEmpty());
+    EXPECT_FALSE(focus()->window()->windowTitle().isEmpty());
+  }
+}
+
+// Only the help and "Done" take keys; a reader starts at the help's top.
+TEST(Keyboard, TheHelpHoldsTheKeysWhileItIsShown) {
+  ShellHarness h;
+  TForm1& menu = h.shell.form1();
+  h.shell.start();
+  ASSERT_TRUE(waitUntil([&] { return focus() == menu.NewGameBtn; }));
+  press(Qt::Key_Tab);
+  press(Qt::Key_Return);  // LIST OF COMMANDS
+  ASSERT_EQ(focus(), menu.Memo1());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(focus())->textInterface()->cursorPosition(), 0);
+  for (Qt::KeyboardModifiers held : {Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier}) {
+    press(Qt::Key_Tab, held);
+    EXPECT_TRUE(focus() == menu.Memo1() || focus() == menu.DoneBtn);
+  }
+  tabTo(menu.DoneBtn);
+  press(Qt::Key_Return);
+  EXPECT_EQ(focus(), menu.CommandsBtn);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
+#include "toolkit/qt_text_area.h"
 #include "toolkit/qt_text_pane.h"
 
 namespace qv {
@@ -74,6 +76,23 @@ TEST(PlainTextPane, LogPanelsKeepTheNewestLines) {
   p.area.setMaximumBlockCount(3);
   for (const char* line : {"1", "2", "3", "4", "5"}) p.pane.appendLine(line);
   EXPECT_EQ(p.pane.lines(), (Lines{"3", "4", "5"}));
+}
+
+TEST(PlainTextPane, AViewScrolledBackStaysPutAndOneAtTheEndFollows) {
+  TextArea area(nullptr);
+  area.resize(200, 100);
+  area.show();
+  PlainTextPane pane;
+  pane.attach(&area);
+  for (int i = 0; i < 40; ++i) pane.appendLine("line");
+  QScrollBar* bar = area.verticalScrollBar();
+  for (bool atEnd : {false, true}) {
+    bar->setValue(atEnd ? bar->maximum() : 5);
+    pane.appendLine("new");
+    pane.replaceLastLine("typed");
+    pane.appendToLastLine(" on");
+    EXPECT_EQ(bar->value(), atEnd ? bar->maximum() : 5);
+  }
 }
 
 TEST(PlainTextPane, UnattachedIgnoresWrites) {
