@@ -2,14 +2,11 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
-#include <QAccessible>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTest>
-#include <tuple>
 
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
@@ -69,27 +66,6 @@ TEST(Accessibility, TheGoalBoxIsNamedAfterItsCurrentCaption) {
   EXPECT_EQ(editor.Edit2->accessibleName(), "Name of file");
   items.at(0)->click();
   EXPECT_EQ(editor.Edit2->accessibleName(), "Goal status (down, destroyed)");
-}
-
-// A caret a screen reader follows, line by line; the text stays as it is.
-TEST(Accessibility, TheConsoleIsReadLineByLine) {
-  uitest::ShellHarness h;
-  h.startGame();
-  QPlainTextEdit* console = h.shell.form2().console;
-  h.shell.game().ports().console.clear();
-  for (const char* line : {"first", "second", "third"}) h.shell.game().addLine(line);
-  QAccessibleTextInterface* reader =
-      QAccessible::queryAccessibleInterface(console)->textInterface();
-  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> moves[] = {
-      {Qt::Key_Home, Qt::ControlModifier, 0}, {Qt::Key_Down, Qt::NoModifier, 6},
-      {Qt::Key_End, Qt::NoModifier, 12},      {Qt::Key_End, Qt::ControlModifier, 18},
-      {Qt::Key_Home, Qt::NoModifier, 13},     {Qt::Key_Up, Qt::NoModifier, 6}};
-  for (const auto& [key, held, caret] : moves) {
-    QTest::keyClick(console, key, held);
-    EXPECT_EQ(reader->cursorPosition(), caret) << key;
-  }
-  QTest::keyClicks(console, "x");
-  EXPECT_EQ(console->toPlainText(), "first\nsecond\nthird");
 }
 
 }  // namespace

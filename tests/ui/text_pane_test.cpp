@@ -12,7 +12,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct PaneOnArea {
-  QPlainTextEdit area;
+  TextArea area{nullptr};
   PlainTextPane pane;
   PaneOnArea() { pane.attach(&area); }
 };
@@ -79,18 +79,15 @@ TEST(PlainTextPane, LogPanelsKeepTheNewestLines) {
 }
 
 TEST(PlainTextPane, AViewScrolledBackStaysPutAndOneAtTheEndFollows) {
-  TextArea area(nullptr);
-  area.resize(200, 100);
-  area.show();
-  PlainTextPane pane;
-  pane.attach(&area);
-  for (int i = 0; i < 40; ++i) pane.appendLine("line");
-  QScrollBar* bar = area.verticalScrollBar();
+  PaneOnArea p;
+  p.area.show();
+  for (int i = 0; i < 40; ++i) p.pane.appendLine("line");
+  QScrollBar* bar = p.area.verticalScrollBar();
   for (bool atEnd : {false, true}) {
     bar->setValue(atEnd ? bar->maximum() : 5);
-    pane.appendLine("new");
-    pane.replaceLastLine("typed");
-    pane.appendToLastLine(" on");
+    p.pane.appendLine("new");
+    p.pane.replaceLastLine("typed");
+    p.pane.appendToLastLine(" on");
     EXPECT_EQ(bar->value(), atEnd ? bar->maximum() : 5);
   }
 }
