@@ -164,11 +164,27 @@ void TForm1::MissionEdBtnClick() {
 void TForm1::CommandsBtnClick() {
   Memo1()->show();
   DoneBtn->show();
+  // The reader starts at the top: the caret and the view at the first line.
+  // The keyboard moves before the buttons go, so it never passes over them.
+  help_->moveCursor(QTextCursor::Start);
+  help_->setFocus(Qt::OtherFocusReason);
+  showButtons(false);
 }
 
 void TForm1::DoneBtnClick() {
+  showButtons(true);
+  CommandsBtn->setFocus(Qt::OtherFocusReason);
   Memo1()->hide();
   DoneBtn->hide();
+}
+
+// The help covers the buttons. Hidden as well, they take no keys: Return on
+// a covered QUIT would end the program unseen, and a screen reader would
+// list buttons nobody can see.
+void TForm1::showButtons(bool shown) {
+  for (QPushButton* button : {NewGameBtn, CommandsBtn, MissionEdBtn, OptionsBtn, QuitBtn}) {
+    button->setVisible(shown);
+  }
 }
 
 void TForm1::QuitBtnClick() {

@@ -52,6 +52,7 @@ class TForm1 : public QWidget {
   void createDoneButton();
   void wireButtons();
   void setTabOrder();
+  void showButtons(bool shown);
   void loadButtonFaces();
 
   Actions actions_;

@@ -4,6 +4,7 @@
 
 #include "app/qt_activation.h"
 #include "app/qt_main_menu.h"
+#include "app/qt_window_cycle.h"
 #include "commands/qt_compiler_window.h"
 #include "missions/qt_editor_window.h"
 #include "sim/qt_status_window.h"
@@ -45,10 +46,22 @@ Shell::Shell(ShellOptions options)
       std::vector<QWidget*>{form1_.get(), form2_.get(), form4_.get(), form3_.get(), form5_.get()},
       [this] { guard([this] { game_.FormActivate(); }); });
   form2_->onShown = [this] { activation_->gameWindowShown(); };
+  // The game's windows in F6 order: while the game window is open (the menu
+  // and the editor are then hidden) the game, the compiler, the status.
+  // In the game window the keyboard lands on the input line, where the
+  // player types; in the other two on their one text.
+  windowCycle_ = std::make_unique<WindowCycle>(std::vector<WindowCycle::Stop>{
+      {form1_.get(), {}},
+      {form2_.get(), [this] { return form2_->Memo1; }},
+      {form4_.get(), {}},
+      {form3_.get(), [this] { return form3_->Console; }},
+      {form5_.get(), [this] { return form5_->Memo1; }},
+  });
 }
 
 Shell::~Shell() {
   // The windows go first: nothing may reach the game once it is gone.
+  windowCycle_.reset();
   activation_.reset();
   console_.speakLinesThrough(nullptr);
   compiler_.speakLinesThrough(nullptr);

@@ -18,6 +18,7 @@ class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
+class WindowCycle;
 
 struct ShellOptions {
   // The clock the game sleeps on; null for the real one.
@@ -67,6 +68,7 @@ class Shell {
   std::unique_ptr<TForm3> form3_;
   std::unique_ptr<TForm5> form5_;
   std::unique_ptr<ActivationTracker> activation_;
+  std::unique_ptr<WindowCycle> windowCycle_;
   // Speak the console's and the compiler's lines to a screen reader.
   std::unique_ptr<LineAnnouncer> consoleVoice_, compilerVoice_;
 };

@@ -117,6 +117,11 @@ void styleTextArea(QPlainTextEdit* area, const TextAreaLook& look) {
   setFontOnFirstShow(area, look.font);
   area->setUndoRedoEnabled(false);
   area->setReadOnly(look.readOnly);
+  // Read-only text still has a caret, so it can be read line by line with
+  // the arrow keys (a screen reader follows the caret).
+  if (look.readOnly) {
+    area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
   area->setLineWrapMode(look.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   area->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   area->setVerticalScrollBarPolicy(look.verticalScrollBar ? Qt::ScrollBarAlwaysOn

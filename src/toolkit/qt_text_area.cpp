@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 
 namespace qv {
 namespace {
@@ -17,6 +18,19 @@ bool isReturn(const QKeyEvent& event) {
 
 TextArea::TextArea(QWidget* parent, TabKey tab) : QPlainTextEdit(parent) {
   setTabChangesFocus(tab == TabKey::MovesFocus);
+  // Lines added at the end raise the maximum without moving the view, so
+  // only a move of the view itself (the player's, or showing the end) tells
+  // whether the player stays at the end.
+  QScrollBar* bar = verticalScrollBar();
+  connect(bar, &QScrollBar::valueChanged, this,
+          [this, bar](int value) { followsEnd_ = value >= bar->maximum(); });
+}
+
+void showEndUnlessScrolledBack(QPlainTextEdit& area) {
+  const auto* ours = dynamic_cast<const TextArea*>(&area);
+  if (ours && !ours->followsEnd()) return;
+  QScrollBar* bar = area.verticalScrollBar();
+  bar->setValue(bar->maximum());
 }
 
 void TextArea::keyPressEvent(QKeyEvent* event) {

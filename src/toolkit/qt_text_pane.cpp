@@ -8,6 +8,7 @@
 
 #include "toolkit/qt_announcer.h"
 #include "toolkit/qt_text.h"
+#include "toolkit/qt_text_area.h"
 
 namespace qv {
 
@@ -102,8 +103,7 @@ void PlainTextPane::clear() {
 }
 
 void PlainTextPane::followChange(bool repaintNow) {
-  QScrollBar* bar = area_->verticalScrollBar();
-  bar->setValue(bar->maximum());
+  showEndUnlessScrolledBack(*area_);
   if (repaintNow && follow_ == Follow::EndAndTyping) area_->repaint();
 }
 

@@ -22,7 +22,8 @@ class LineAnnouncer;
 class PlainTextPane : public TextPane {
  public:
   enum class Follow {
-    // After every change scroll to the end, so the newest line shows.
+    // After every change scroll to the end, so the newest line shows,
+    // unless the player has scrolled back (see showEndUnlessScrolledBack).
     End,
     // The same, and after replacing the last line also repaint at once, so
     // a typed line shows every step although no events run during the

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBlock>
 #include <chrono>
 #include <thread>
 
@@ -15,6 +17,7 @@
 #include "commands/qt_compiler_window.h"
 #include "mission_scratch_folder.h"
 #include "missions/qt_editor_window.h"
+#include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
 #include "ui_helpers.h"
 
@@ -103,13 +106,18 @@ TEST(Keyboard, APlayerNeedsNoMouse) {
   h.shell.start();
   ASSERT_TRUE(waitUntil([&] { return focus() == menu.NewGameBtn; }));
   press(Qt::Key_Tab);
-  press(Qt::Key_Return);  // LIST OF COMMANDS
-  tabTo(menu.Memo1());
+  press(Qt::Key_Return);  // LIST OF COMMANDS: a reader starts at the help's top
+  ASSERT_EQ(focus(), menu.Memo1());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(focus())->textInterface()->cursorPosition(), 0);
   press(Qt::Key_Tab);  // leaves the help text untouched
   EXPECT_EQ(focus(), menu.DoneBtn);
+  press(Qt::Key_Tab);  // the covered buttons take no keys
+  EXPECT_EQ(focus(), menu.Memo1());
   EXPECT_EQ(menu.Memo1()->toPlainText(), helpText());
+  press(Qt::Key_Tab, Qt::ShiftModifier);
   press(Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_TRUE(menu.DoneBtn->isHidden());
+  EXPECT_EQ(focus(), menu.CommandsBtn);
   tabTo(menu.NewGameBtn, Qt::ShiftModifier);
 
   {
@@ -152,6 +160,40 @@ TEST(Keyboard, APlayerNeedsNoMouse) {
   press(Qt::Key_Return);  // Load Mission, a file name the dialog completes
   ASSERT_TRUE(waitUntil([&] { return focus() == editor.Openbtn; }));
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no list left holding the keys
+}
+
+// F6 and Shift+F6 go round the open windows onto controls a reader names.
+TEST(Keyboard, TheKeyboardStaysWhereThePlayerTypesAndF6GoesRound) {
+  ShellHarness h;
+  h.shell.start();
+  h.startGame();
+  QPlainTextEdit* input = h.shell.form2().Memo1;
+  ASSERT_TRUE(waitUntil([&] { return focus() == input; }));
+  type("//logfile");
+  press(Qt::Key_Return);
+  waitUntil([] { return false; }, 50);
+  ASSERT_EQ(focus(), input);  // after //logfile
+  type("//notepad");
+  press(Qt::Key_Tab);
+  EXPECT_EQ(rawLines(*input), (Lines{"//logfile", "//notepad"}));  // no tab typed
+  press(Qt::Key_Home, Qt::ControlModifier);                        // the console, read line by line
+  press(Qt::Key_Down);
+  const QTextBlock second = h.shell.form2().console->document()->firstBlock().next();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(focus())->textInterface()->cursorPosition(),
+            second.position());
+  tabTo(input);
+  press(Qt::Key_Return);  // the compiler window takes the keyboard when it opens
+  QWidget* compiler = h.shell.form3().Console;
+  ASSERT_TRUE(waitUntil([&] { return focus() == compiler; }));
+  const QWidget* round[] = {h.shell.form5().Memo1, input,   compiler, input,
+                            h.shell.form5().Memo1, compiler};
+  for (int i = 0; i < 6; ++i) {
+    press(Qt::Key_F6, i < 3 ? Qt::NoModifier : Qt::ShiftModifier);
+    ASSERT_TRUE(waitUntil([&] { return focus() == round[i]; })) << i;
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(focus());
+    EXPECT_TRUE(spoken->state().focused && !spoken->text(QAccessible::Name).isEmpty() &&
+                !focus()->window()->windowTitle().isEmpty());
+  }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
+#include "toolkit/qt_text_area.h"
 #include "toolkit/qt_text_pane.h"
 
 namespace qv {
@@ -10,7 +12,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct PaneOnArea {
-  QPlainTextEdit area;
+  TextArea area{nullptr};
   PlainTextPane pane;
   PaneOnArea() { pane.attach(&area); }
 };
@@ -74,6 +76,20 @@ TEST(PlainTextPane, LogPanelsKeepTheNewestLines) {
   p.area.setMaximumBlockCount(3);
   for (const char* line : {"1", "2", "3", "4", "5"}) p.pane.appendLine(line);
   EXPECT_EQ(p.pane.lines(), (Lines{"3", "4", "5"}));
+}
+
+TEST(PlainTextPane, AViewScrolledBackStaysPutAndOneAtTheEndFollows) {
+  PaneOnArea p;
+  p.area.show();
+  for (int i = 0; i < 40; ++i) p.pane.appendLine("line");
+  QScrollBar* bar = p.area.verticalScrollBar();
+  for (bool atEnd : {false, true}) {
+    bar->setValue(atEnd ? bar->maximum() : 5);
+    p.pane.appendLine("new");
+    p.pane.replaceLastLine("typed");
+    p.pane.appendToLastLine(" on");
+    EXPECT_EQ(bar->value(), atEnd ? bar->maximum() : 5);
+  }
 }
 
 TEST(PlainTextPane, UnattachedIgnoresWrites) {
