@@ -142,13 +142,14 @@ std::optional<std::string> QtWindows::askMissionFile() {
   dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
   dialog.setDefaultSuffix(QStringLiteral("qmf"));
   keepOnScreen(&dialog);
-  if (offeredMission_) preselect(dialog, *std::exchange(offeredMission_, std::nullopt));
+  const std::optional<std::string> offered = std::exchange(offeredMission_, std::nullopt);
+  if (offered) preselect(dialog, *offered);
   const FocusReturn focusBack;
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   // A path, not a world text: it goes to the file system in its own encoding.
-  return nativePath(chosen.front());
+  return nativePath(chosen.front(), offered);
 }
 
 void QtWindows::showCompilerWindow() {

@@ -77,7 +77,7 @@ void Game::uploadfile(const std::string& name) {
     type("Upload complete");
     ++s.filecount;
     // The type word counts, not the name: a deleter starts its work.
-    if (file.filetype == "deleter") s.status = "Deleting";
+    if (file.filetype == "deleter") setServerStatus(world.player.currentserver, "Deleting");
   }
 }
 

@@ -38,8 +38,17 @@ std::string writeMission(const EditorMission& editor) {
   // A group without a selection saves as the first type.
   const int type = std::clamp(editor.typeIndex, kStatusType, kMoneyType);
   std::string out;
+  // A CR inside an item would end it early and shift every later item, so a
+  // line break inside a text (CR LF or a lone CR) is written as a lone LF,
+  // which the readers keep inside the item.
   auto item = [&out](std::string_view text) {
-    out += text;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] != '\r') {
+        out += text[i];
+      } else if (i + 1 == text.size() || text[i + 1] != '\n') {
+        out += '\n';
+      }
+    }
     out += kLineEnd;
   };
   item(editor.name);

@@ -16,7 +16,7 @@ namespace qv {
 //                           <- goal status (serverstatus missions only)
 //                           <- target file name (downloadfile missions only)
 //   5000                    <- money (aquiremoney missions only, else 0)
-//   Steal what you can.     <- description (a line break inside spills over)
+//   Steal what you can.     <- description (its line breaks are lone LFs)
 //   300                     <- mission time in seconds
 
 // Mission files are small; anything larger is refused before it is read.
@@ -32,8 +32,7 @@ inline constexpr const char* kFileNameLabel = "Name of file:";
 
 // What the mission editor's controls hold; a default EditorMission is the
 // editor as it opens for the first time. The description's line breaks are
-// CR LF, as the file holds them; a lone LF is a byte of the text like any
-// other and is written as it is.
+// lone LFs, as the file holds them inside its one description item.
 struct EditorMission {
   std::string name = "Name of the mission goes here";
   int typeIndex = 0;  // RadioGroup1's selected item

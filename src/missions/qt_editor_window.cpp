@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,9 +100,10 @@ QFileDialog* missionDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
   return dialog;
 }
 
-// The description box's lines are its blocks, which the file separates by
-// CR LF; a lone LF or CR of a loaded text stays inside its line.
-constexpr std::string_view kLineBreak = "\r\n";
+// The description box's lines are its blocks. The file keeps them in its one
+// description item, parted by a lone LF, which the readers leave inside the
+// item; a lone LF of a loaded text starts a new line of the box.
+constexpr char kLineBreak = '\n';
 
 std::string descriptionOf(const QPlainTextEdit& box) {
   const std::vector<std::string> lines = rawLines(box);
@@ -113,28 +116,37 @@ void showDescription(QPlainTextEdit& box, std::string_view text) {
   QStringList lines;
   for (std::size_t end; (end = text.find(kLineBreak)) != std::string_view::npos;) {
     lines << toLineText(std::string(text.substr(0, end)));
-    text.remove_prefix(end + kLineBreak.size());
+    text.remove_prefix(end + 1);
   }
   lines << toLineText(std::string(text));
   box.setPlainText(lines.join(u'\n'));
 }
 
-// Runs a dialog; the chosen path, or nothing when the user cancels. The
-// dialog is kept for later and may leave its list of name completions open,
-// which would hold every key until Escape: it goes with the dialog.
-std::optional<std::string> chosenPath(QFileDialog* dialog) {
+// Runs a dialog in the editor's own folder; the chosen path, or nothing when
+// the user cancels. The game's mission dialog moves the folder every new
+// dialog starts in, so the editor keeps its own: the folder of the last file
+// it saved or loaded. The dialog is kept for later and may leave its list of
+// name completions open, which would hold every key until Escape: it goes
+// with the dialog.
+std::optional<std::string> chosenPath(QFileDialog* dialog, QString& folder) {
   const FocusReturn focusBack;
+  dialog->setDirectory(folder);
   const bool accepted = dialog->exec() == QDialog::Accepted;
   while (QWidget* leftover = QApplication::activePopupWidget()) leftover->hide();
   if (!accepted || dialog->selectedFiles().isEmpty()) return {};
+  const QString chosen = dialog->selectedFiles().constFirst();
+  if (const QFileInfo file(chosen); file.absoluteDir().exists()) folder = file.absolutePath();
   // A path is no world text: it goes to the file system in its own encoding.
-  return nativePath(dialog->selectedFiles().constFirst());
+  return nativePath(chosen);
 }
 
 }  // namespace
 
 TForm4::TForm4(std::function<void()> showMenu, QWidget* parent, Build build)
-    : DeferredWindow(parent), beep([] { QApplication::beep(); }), showMenu_(std::move(showMenu)) {
+    : DeferredWindow(parent),
+      beep([] { QApplication::beep(); }),
+      showMenu_(std::move(showMenu)),
+      folder_(QDir::currentPath()) {
   setWindowTitle(QStringLiteral("Mission Editor"));
   placeWindow(this, {408, 517}, {450, 318}, kSizeableFrame);
   if (build == Build::Now) buildContent();
@@ -312,7 +324,7 @@ void TForm4::RadioGroup1Click() {
 
 void TForm4::SaveBtnClick() {
   guard([this] {
-    const auto path = chosenPath(Save());
+    const auto path = chosenPath(Save(), folder_);
     if (!path) return;
     saveMissionBytes(*path, writeMission(mission()));
     beep();
@@ -321,7 +333,7 @@ void TForm4::SaveBtnClick() {
 
 void TForm4::OpenbtnClick() {
   guard([this] {
-    const auto path = chosenPath(Open());
+    const auto path = chosenPath(Open(), folder_);
     if (!path) return;
     const std::string bytes = loadMissionBytes(*path);
     // The reader needs only the type selection and the goal caption; items

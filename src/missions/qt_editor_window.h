@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -82,6 +83,9 @@ class TForm4 : public DeferredWindow {
   QButtonGroup* typeButtons_ = nullptr;
   QFileDialog* open_ = nullptr;
   QFileDialog* save_ = nullptr;
+  // Where both dialogs open: the working folder, then the folder of the last
+  // file saved or loaded.
+  QString folder_;
   // Decoded when the window is first painted.
   std::optional<QPixmap> background_;
 };

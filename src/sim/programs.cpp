@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "sim/sim_rules.h"
+#include "world/cp1252.h"
 #include "world/game.h"
 #include "world/saturate.h"
 
@@ -27,6 +28,20 @@ constexpr std::int32_t kDeleterCost = 3;
 constexpr std::int32_t kThiefCost = 5;
 constexpr std::int32_t kEmptiedServerCost = 20;
 
+// The goal words a mission writer uses for a server finished off.
+constexpr std::string_view kDeletedGoals[] = {"down", "destroyed", "deleted"};
+constexpr std::string_view kDeleted = "deleted";
+
+// A goal is a status word in any letter case; the words for a finished
+// server all mean "deleted".
+bool statusMeetsGoal(std::string_view status, std::string_view goal) {
+  std::string wanted = cp1252::lowerCase(goal);
+  for (std::string_view word : kDeletedGoals) {
+    if (wanted == word) wanted = kDeleted;
+  }
+  return cp1252::lowerCase(status) == wanted;
+}
+
 void coolAfterPrograms(server& host) {
   sim::coolSuspicion(
       host.suspicion, [] { return 3; }, [] { return 2; });
@@ -43,12 +58,21 @@ void Game::attacktimerTimer() {
       const std::string& type = host.files[k].filetype;
       if (type == kDeleter) deletervirus(i);
       if (type == kThief) thiefvirus(i);
-      if (type == kSpy) host.status = kBugged;
+      if (type == kSpy) setServerStatus(i, kBugged);
       if (type == kHydra) hydravirus(i, k);
       if (type == kAntivirus) serverantivirus(i);
     }
   }
   for (server& host : world.servers) coolAfterPrograms(host);
+}
+
+void Game::setServerStatus(int serverIndex, std::string_view status) {
+  world.servers[serverIndex].status = status;
+  TMission& mission = world.mission;
+  if (serverIndex != mission.targetindex || mission.missiontype != "serverstatus") return;
+  if (mission.statusGoalReached || !statusMeetsGoal(status, mission.goalstatus)) return;
+  mission.statusGoalReached = true;
+  addLine("you won the mission!");
 }
 
 void Game::deletervirus(int serverIndex) {
@@ -57,7 +81,10 @@ void Game::deletervirus(int serverIndex) {
   const int passes = random(10) + 1;
   for (int pass = 1; pass <= passes; ++pass) {
     // The victim is the file just below the last one: a deleter that is the
-    // last file stays and eats the files below it until it is alone.
+    // last file eats the files below it until it is alone, then removes
+    // itself and leaves the server empty.
+    const bool aloneDeleter = host.filecount == 1 && host.files[1].filetype == kDeleter;
+    if (aloneDeleter) deleteserverfile(serverIndex, 1);
     if (host.filecount > 1) {
       const int victim = host.filecount - 1;
       const std::string name = host.files[victim].name;
@@ -67,10 +94,12 @@ void Game::deletervirus(int serverIndex) {
         addLine("file: " + name + "deleted from server by unknown");
       }
     }
-    // Only a server with no file left at all counts as deleted.
+    // Only a server with no file left at all counts as deleted; it is
+    // finished once, so the passes left have nothing to do.
     if (host.filecount == 0) {
-      host.status = "deleted";
+      setServerStatus(serverIndex, kDeleted);
       addTo(host.suspicion, kEmptiedServerCost);
+      return;
     }
   }
 }
@@ -102,7 +131,7 @@ void Game::hydravirus(int serverIndex, int slot) {
   // The deleter work may move or remove the hydra itself.
   const Afile hydra = host.files[slot];
   deletervirus(serverIndex);
-  host.status = kBugged;
+  setServerStatus(serverIndex, kBugged);
   for (user& u : host.users) {
     if (u.nickname.empty()) continue;
     if (u.filecount == kUserFileSlots) {

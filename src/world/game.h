@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "world/name_tables.h"
@@ -94,6 +95,9 @@ class Game {
   void userdownload(int serverIndex, int slot);
   void userdelete(int serverIndex, int slot);
   void attacktimerTimer();
+  // Every change of a server's status goes through here, so a server-status
+  // mission is won the moment its target reaches the goal.
+  void setServerStatus(int serverIndex, std::string_view status);
   void deletervirus(int serverIndex);
   void deleteserverfile(int serverIndex, int slot);
   void thiefvirus(int serverIndex);

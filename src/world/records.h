@@ -86,6 +86,9 @@ struct TMission {
   std::int32_t time = 0;
   std::int32_t difficulty = 0;
   std::int32_t targetindex = 0;
+  // A server-status mission's win is announced once, when its goal is first
+  // reached; the status may leave the goal and come back.
+  bool statusGoalReached = false;
 };
 
 // The four global instances, zeroed at program start and never freed.

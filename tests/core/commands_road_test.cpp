@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iostream>
 #include <sstream>
 
 #include "fakes.h"
@@ -96,6 +97,42 @@ TEST(Road, FromTheChatroomToAServerAndBack) {
   EXPECT_EQ(t.console.content.back(), "Upload complete");
   EXPECT_GT(s.filecount, serverBefore);
   EXPECT_EQ(s.files[serverBefore + 1].name, name);
+}
+
+// Each sample mission, played from dialling its target to the win line: the
+// file is downloaded, or a thief or deleter is made and uploaded (again
+// whenever it is gone), while every running timer fires each game second.
+TEST(Road, EverySampleMissionIsWonByTypedCommands) {
+  for (const auto& [file, finish] : {std::pair{"blackout.qmf", "//create virus deleter"},
+                                     {"paper_trail.qmf", "//download cargolist.txt"},
+                                     {"tin_cup.qmf", "//create virus thief"}}) {
+    TestGame t;
+    t.windows.missionAnswers.push_back(std::string(QV_SOURCE_DIR "/src/assets/missions/") + file);
+    t.game.FormActivate();
+    const server& target = t.srv(t.world().mission.targetindex);
+    const std::int64_t start = t.pace.slept;
+    std::vector<std::string> road = {"//idip " + target.ip.str()};
+    t.enter(road.back());
+    for (const std::string& line :
+         {"//dial " + after(t.console.content.back(), " = "), std::string(finish)})
+      t.enter(road.emplace_back(line));
+    const std::string& made = t.world().player.harddrive[t.world().player.filecount + 1].name;
+    const auto& lines = t.console.content;
+    while (std::find(lines.begin(), lines.end(), "you won the mission!") == lines.end()) {
+      ASSERT_LT(t.pace.slept, 3'600'000) << file;
+      t.pace.sleep(1000);
+      for (int step = 0; step < 33; ++step) t.game.CodeTimerTimer();  // 30 ms a step
+      t.game.JumpTimerTimer();
+      t.game.UserfiletimerTimer();
+      t.game.attacktimerTimer();
+      const bool planted = std::any_of(target.files.begin(), target.files.end(),
+                                       [&](const Afile& f) { return f.name == made; });
+      if (!made.empty() && !planted) t.enter(road.emplace_back("//uploadfile " + made));
+    }
+    std::cout << file << ": won in " << (t.pace.slept - start) / 1000 << " game seconds:";
+    for (const std::string& line : road) std::cout << " | " << line;
+    std::cout << "\n";
+  }
 }
 
 }  // namespace

@@ -71,13 +71,13 @@ TEST(MissionWriter, GoalBoxGoesToTheLineOfTheSelectedType) {
             "Take the grid offline.\r\n-2147483648\r\n");
 }
 
-TEST(MissionWriter, DescriptionIsWrittenByteForByte) {
+TEST(MissionWriter, DescriptionLineBreaksStayInsideItsItem) {
   EditorMission m = statusMission();
-  m.description = "one\ntwo\r\nthree\r\n";  // a lone LF is text, CR LF a line break
+  m.description = "one\ntwo\r\nthree\r\n";  // every line break is written as a lone LF
   const std::string bytes = writeMission(m);
-  EXPECT_NE(bytes.find("\r\n0\r\none\ntwo\r\nthree\r\n\r\n300\r\n"), std::string::npos) << bytes;
-  m.description = "\r\nlead";
-  EXPECT_NE(writeMission(m).find("\r\n0\r\n\r\nlead\r\n300\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n0\r\none\ntwo\nthree\n\r\n300\r\n"), std::string::npos) << bytes;
+  m.description = "\r\nlead\rend";
+  EXPECT_NE(writeMission(m).find("\r\n0\r\n\nlead\nend\r\n300\r\n"), std::string::npos);
 }
 
 TEST(MissionRoundTrip, EveryTypeComesBackThroughTheEditorReader) {
@@ -209,10 +209,16 @@ TEST(MissionReaders, ShortFileReadsWithoutError) {
   EXPECT_EQ(m.time, 0);
 }
 
+// A file from an older editor, which wrote a description's line breaks as
+// CR LF, so that its lines spilled over the items after it.
+std::string withSpilledDescription(EditorMission m, const std::string& description) {
+  m.description = "\x01";
+  std::string bytes = writeMission(m);
+  return bytes.replace(bytes.find('\x01'), 1, description);
+}
+
 TEST(MissionReaders, TwoLineDescriptionStartingWithAWordFailsOnTheTime) {
-  EditorMission saved = statusMission();
-  saved.description = "First line\r\nsecond line";
-  const std::string bytes = writeMission(saved);
+  const std::string bytes = withSpilledDescription(statusMission(), "First line\r\nsecond line");
 
   TMission m = filledRecord();
   EXPECT_EQ(errorOf([&] { readMissionInto(m, bytes); }), kInvalid);
@@ -230,9 +236,8 @@ TEST(MissionReaders, TwoLineDescriptionStartingWithAWordFailsOnTheTime) {
 
 TEST(MissionReaders, TwoLineDescriptionStartingWithANumberGivesThatTime) {
   EditorMission saved = statusMission();
-  saved.description = "First line\r\n2 hours left";
   saved.time = 9999;
-  const std::string bytes = writeMission(saved);
+  const std::string bytes = withSpilledDescription(saved, "First line\r\n2 hours left");
 
   TMission m = filledRecord();
   readMissionInto(m, bytes);
@@ -245,10 +250,8 @@ TEST(MissionReaders, TwoLineDescriptionStartingWithANumberGivesThatTime) {
 }
 
 TEST(MissionReaders, DescriptionEndingWithALineBreakStillGivesTheTime) {
-  EditorMission saved = statusMission();
-  saved.description = "Ends with a break\r\n";
   TMission m;
-  readMissionInto(m, writeMission(saved));
+  readMissionInto(m, withSpilledDescription(statusMission(), "Ends with a break\r\n"));
   EXPECT_EQ(m.description, "Ends with a break");
   EXPECT_EQ(m.time, 300);
 }

@@ -33,18 +33,21 @@ EditorMission sample(std::string name, int type, std::string server, std::string
 const Sample kSamples[] = {
     {"blackout.qmf",
      sample("Blackout at Harrowgate", 0, "WWW.HARROWGATE-GRIDWORKS.COM", "down", 0,
-            "The Harrowgate grid keeps a whole valley awake. Dial in, stay unseen and bring "
-            "their server down before the night shift notices.",
+            "The Harrowgate grid keeps a whole valley awake. Its server's address comes up in "
+            "the hacker chat room now and then: listen there, learn which number it answers on, "
+            "dial in, stay unseen and bring the server down before the night shift notices.",
             600)},
     {"paper_trail.qmf",
      sample("Paper Trail", 1, "WWW.VELDMARK-FREIGHT.NET", "cargolist.txt", 0,
-            "Veldmark Freight swears its ships carry only grain. Their cargo list says "
-            "otherwise. Download it and get out.",
+            "Veldmark Freight swears its ships carry only grain. Their cargo list, "
+            "cargolist.txt, says otherwise. Someone in the hacker chat room knows the address "
+            "of their server: start there, get onto it, take the list and get out.",
             900)},
     {"tin_cup.qmf",
      sample("Tin Cup", 2, "WWW.GRAINLEY-SAVINGS.ORG", "", 25000,
-            "Grainley Savings skims its customers a few cents at a time. Plant a thief on "
-            "their server and take 25000 back.",
+            "Grainley Savings skims its customers a few cents at a time. Start in the hacker "
+            "chat room, where the address of their server comes up sooner or later. Get onto "
+            "it, plant a thief and take 25000 back.",
             1200)},
 };
 

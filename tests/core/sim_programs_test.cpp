@@ -41,7 +41,7 @@ bool slotsAboveCountEmpty(const server& host) {
   return true;
 }
 
-TEST(Attacktimer, DeleterEatsAFortyFileServerDownToItself) {
+TEST(Attacktimer, DeleterEatsAFortyFileServerThenItself) {
   TestGame t;
   server& host = t.srv(9);
   addOrdinaryFiles(host, 40);
@@ -55,19 +55,17 @@ TEST(Attacktimer, DeleterEatsAFortyFileServerDownToItself) {
   const std::int32_t raised = 1 + 3 * firstPasses;  // 3 a file, then one cooling
   EXPECT_EQ(host.suspicion, raised - (raised <= 20 ? 1 : 2));
 
-  for (int second = 2; host.filecount > 1; ++second) {
+  for (int second = 2; host.filecount > 0; ++second) {
     ASSERT_LT(second, 60);
     const int before = host.filecount;
     t.pace.now += 1000;
     t.game.attacktimerTimer();
-    EXPECT_EQ(host.filecount, std::max(1, before - passesAt(t.pace.now)));
-    EXPECT_EQ(host.files[host.filecount].filetype, "deleter");
+    const int passes = passesAt(t.pace.now);
+    EXPECT_EQ(host.filecount, passes >= before ? 0 : before - passes);
+    if (host.filecount > 0) EXPECT_EQ(host.files[host.filecount].filetype, "deleter");
     EXPECT_TRUE(slotsAboveCountEmpty(host));
   }
-  t.pace.now += 1000;
-  t.game.attacktimerTimer();
-  EXPECT_EQ(fileNames(host), Lines{"eater.del"});
-  EXPECT_EQ(host.status, "Deleting") << "a server is never emptied by its last deleter";
+  EXPECT_EQ(host.status, "deleted") << "the last deleter finishes its server off";
 }
 
 TEST(Attacktimer, DeleterBelowAnotherFileRemovesItselfThenGoesOn) {
@@ -95,15 +93,36 @@ TEST(Attacktimer, DeleterBelowAnotherFileRemovesItselfThenGoesOn) {
              "file: f5.txtdeleted from server by unknown"}));
 }
 
-TEST(Attacktimer, DeleterAloneOnItsServerDoesNothing) {
+TEST(Attacktimer, DeleterAloneOnItsServerFinishesItOff) {
   TestGame t;
   server& host = t.srv(1);
   addServerFile(host, makeFile("deleter", "lonely.del"));
   host.status = "stable";
   t.game.attacktimerTimer();
-  EXPECT_EQ(host.filecount, 1);
-  EXPECT_EQ(host.status, "stable");
-  EXPECT_EQ(host.suspicion, 0);
+  EXPECT_EQ(host.filecount, 0);
+  EXPECT_EQ(host.status, "deleted");
+  EXPECT_EQ(host.suspicion, 19);  // 20 once, whatever the passes left, then cooled
+}
+
+// A server-status mission is won once, when its target first reaches the
+// goal; the goal words for a finished server all mean "deleted".
+TEST(Attacktimer, StatusGoalIsWonOnceWhenFirstReached) {
+  const struct {
+    const char* goal;
+    const char* program;
+    long wins;
+  } kCases[] = {{"down", "deleter", 1}, {"DESTROYED", "deleter", 1}, {"Deleted", "deleter", 1},
+                {"Bugged", "spy", 1},   {"deleted", "spy", 0},       {"bugged", "deleter", 0}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.goal);
+    TestGame t;
+    t.world().mission = {.missiontype = "serverstatus", .goalstatus = c.goal, .targetindex = 3};
+    addOrdinaryFiles(t.srv(3), 2);
+    addServerFile(t.srv(3), makeFile(c.program, "p.exe"));
+    for (int second = 0; second < 5; ++second, t.pace.now += 1000) t.game.attacktimerTimer();
+    const Lines& lines = t.console.content;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "you won the mission!"), c.wins);
+  }
 }
 
 TEST(Attacktimer, ThiefOnAServerWithoutMoneyDoesNothingAtAll) {

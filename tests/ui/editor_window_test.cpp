@@ -19,6 +19,7 @@
 #include "missions/mission_file.h"
 #include "missions/qt_editor_window.h"
 #include "toolkit/qt_guard.h"
+#include "toolkit/qt_text.h"
 
 namespace qv {
 namespace {
@@ -293,6 +294,31 @@ TEST_F(EditorWindow, LoadThenSaveKeepsEveryByte) {
     }
   }
   EXPECT_TRUE(boxes_.isEmpty());
+}
+
+// A briefing of several lines loads back whole in the editor and in the game,
+// and the editor's dialog opens where it saved, whatever dialog came between.
+TEST_F(EditorWindow, MultiLineDescriptionLoadsBackWholeInItsFolder) {
+  const QString brief = QStringLiteral("First line.\nSecond line.\n\n2 more lines.");
+  form_->Memo1->setPlainText(brief);
+  form_->SpinEdit1->setValue(300);
+  saveAs(path("brief.qmf"));
+  form_->showMission(EditorMission());
+  QFileDialog(nullptr, QString(), QStringLiteral("/"));  // the game's mission dialog
+  QString openedAt;
+  DialogDriver driver([&](QFileDialog* dialog) {
+    openedAt = dialog->directory().absolutePath();
+    typeName(path("brief.qmf"))(dialog);
+  });
+  form_->Openbtn->click();
+  EXPECT_EQ(openedAt, QString::fromStdString(folder_.dir().string()));
+  EXPECT_EQ(form_->Memo1->toPlainText(), brief);
+  EXPECT_EQ(form_->SpinEdit1->value(), 300);
+  TMission game;
+  readMissionInto(game, contents(path("brief.qmf")));
+  EXPECT_EQ(toQString(game.description), brief);
+  EXPECT_EQ(game.time, 300);
+  EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join('|').toStdString();
 }
 
 TEST_F(EditorWindow, FailedLoadKeepsWhatWasReadAndShowsTheBox) {

@@ -20,7 +20,9 @@
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
 #include "toolkit/qt_guard.h"
+#include "toolkit/qt_paths.h"
 #include "ui_helpers.h"
+#include "world/game_error.h"
 
 namespace qv {
 namespace {
@@ -206,6 +208,21 @@ TEST(HostileFolderName, AMissionInANonUtf8FolderLoads) {
   ASSERT_TRUE(waitUntil([&] { return h.shell.game().activated; }));
   EXPECT_EQ(h.shell.game().world.mission.name, "Plain");
   EXPECT_TRUE(chooser.boxes.isEmpty()) << chooser.boxes.join('|').toStdString();
+}
+
+// Two names that differ only in bytes that are not UTF-8 show alike: the one
+// named on the command line opens by its exact bytes, and a dialog's choice of
+// the shown name is refused, never guessed.
+TEST(HostileFolderName, NamesThatShowAlikeAreNeverGuessed) {
+  test::ScratchFolder folder;
+  const std::string first = folder.path("m\xFF.qmf");
+  const std::string second = folder.path("m\xFE.qmf");
+  test::ScratchFolder::put(first, "first");
+  test::ScratchFolder::put(second, "second");
+  const QString shown = QFile::decodeName(QByteArray::fromStdString(second));
+  EXPECT_EQ(nativePath(shown, second), second);
+  EXPECT_EQ(nativePath(shown, first), first);
+  EXPECT_THROW(nativePath(shown), GameError);
 }
 
 }  // namespace
