@@ -105,6 +105,8 @@ int placeTarget(Game& game) {
   server& target = game.world.servers[t];
   target.name = mission.targetserver;
   mission.targetindex = t;
+  // A new game has not reached its goal yet, whatever the last one did.
+  mission.statusGoalReached = false;
   if (mission.missiontype == "downloadfile") {
     const int slot = game.random(target.filecount) + 1;
     target.files[slot] = Afile{"targetfile", mission.filename, ""};

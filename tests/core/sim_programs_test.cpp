@@ -62,7 +62,9 @@ TEST(Attacktimer, DeleterEatsAFortyFileServerThenItself) {
     t.game.attacktimerTimer();
     const int passes = passesAt(t.pace.now);
     EXPECT_EQ(host.filecount, passes >= before ? 0 : before - passes);
-    if (host.filecount > 0) EXPECT_EQ(host.files[host.filecount].filetype, "deleter");
+    if (host.filecount > 0) {
+      EXPECT_EQ(host.files[host.filecount].filetype, "deleter");
+    }
     EXPECT_TRUE(slotsAboveCountEmpty(host));
   }
   EXPECT_EQ(host.status, "deleted") << "the last deleter finishes its server off";
@@ -116,7 +118,10 @@ TEST(Attacktimer, StatusGoalIsWonOnceWhenFirstReached) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.goal);
     TestGame t;
-    t.world().mission = {.missiontype = "serverstatus", .goalstatus = c.goal, .targetindex = 3};
+    TMission& mission = t.world().mission;
+    mission.missiontype = "serverstatus";
+    mission.goalstatus = c.goal;
+    mission.targetindex = 3;
     addOrdinaryFiles(t.srv(3), 2);
     addServerFile(t.srv(3), makeFile(c.program, "p.exe"));
     for (int second = 0; second < 5; ++second, t.pace.now += 1000) t.game.attacktimerTimer();

@@ -233,11 +233,13 @@ TEST(WorldGenerate, MoneyMissionMakesTheTargetAMoneyServer) {
   EXPECT_GT(turned, 0) << "no seed drew an \"other\" target to turn";
 }
 
-TEST(WorldGenerate, LongTargetNameIsCutToThirtyCharacters) {
+TEST(WorldGenerate, LongTargetNameIsCutToThirtyCharactersAndTheGoalIsStillAhead) {
   TestGame t;
   t.world().mission.targetserver = std::string(40, 'x');
+  t.world().mission.statusGoalReached = true;  // by the game before
   t.game.GenerateGame();
   EXPECT_EQ(t.srv(t.world().mission.targetindex).name.str(), std::string(30, 'x'));
+  EXPECT_FALSE(t.world().mission.statusGoalReached);
 }
 
 TEST(WorldGenerate, EmptyMissionLeavesTheTargetNamelessAndLeaksItsAddressFiveTimes) {
