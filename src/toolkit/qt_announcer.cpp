@@ -4,7 +4,10 @@
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <deque>
 
 #include "toolkit/qt_text.h"
@@ -12,6 +15,7 @@
 namespace qv {
 namespace {
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // A line to be spoken: a notification with the line as its name, in the
 // window that wrote it. It has no widget, so nothing is drawn.
 class SpokenLine : public QAccessibleInterface {
@@ -50,6 +54,150 @@ std::deque<QAccessible::Id>& keptLines() {
   return ids;
 }
 
+// Qt 6.4 has no announcement event: a fresh notification object is shown,
+// and Orca says "notification" before its text.
+void tellReader(QWidget* window, const QString& text) {
+  auto* line = new SpokenLine(window, text);
+  std::deque<QAccessible::Id>& kept = keptLines();
+  kept.push_back(QAccessible::registerAccessibleInterface(line));
+  QAccessibleEvent shown(line, QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&shown);
+  if (kept.size() > kKeptLines) {
+    QAccessible::deleteAccessibleInterface(kept.front());
+    kept.pop_front();
+  }
+}
+constexpr int kRoleWordMs = 900;
+#else
+// Spoken as it is, with no role word before it.
+void tellReader(QWidget* window, const QString& text) {
+  if (!window) return;
+  QAccessibleAnnouncementEvent announcement(window, text);
+  QAccessible::updateAccessibility(&announcement);
+}
+constexpr int kRoleWordMs = 0;
+#endif
+
+// How long a text takes to say, roughly: espeak-ng at its default rate says
+// about 14 characters a second.
+std::chrono::milliseconds speakingTime(const QString& text) {
+  constexpr int kCharsPerSecond = 14;
+  return std::chrono::milliseconds(kRoleWordMs + text.size() * 1000 / kCharsPerSecond);
+}
+
+// Orca (measured with Orca 43) drops the events that carry announcements
+// once more than 50 events wait for it. A program that blocks holds its
+// events up: the game types with no events run, and Orca, asking the game
+// about the events it sent before, waits until the typing is over. So an
+// announcement goes out at once only when the program sent few events since
+// it last ran quietly; otherwise it waits until the program has run quietly
+// for a while, the longer the more it sent, and never while a modal dialog
+// is open (its look-in box alone sends dozens of events).
+constexpr int kFewEvents = 12;
+constexpr int kQuietMs = 300;
+constexpr int kQuietPerEventMs = 20;
+constexpr int kLongestWaitMs = 3000;
+
+class Voice : public QObject {
+ public:
+  static Voice& get() {
+    static QPointer<Voice> voice;
+    if (!voice) voice = new Voice(qApp);
+    return *voice;
+  }
+
+  void say(QWidget* window, const QString& text, bool chatter) {
+    // Chatter never waits: it is said when the voice is free, or not at all.
+    if (chatter && (chatterSilenced || !pending_.empty() || busy())) return;
+    if (pending_.empty() && eventsSinceQuiet_ < kFewEvents && !QApplication::activeModalWidget()) {
+      send(window, text);
+      return;
+    }
+    if (pending_.empty()) pendingSince_ = Clock::now();
+    pending_.push_back({window, text});
+    if (!quiet_.isActive()) waitForQuiet();
+  }
+
+  // Any other event for the screen reader: the program is not quiet.
+  void otherEvent() {
+    if (sending_) return;
+    ++eventsSinceQuiet_;
+    waitForQuiet();
+  }
+
+  bool chatterSilenced = false;
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  struct Pending {
+    QPointer<QWidget> window;
+    QString text;
+  };
+
+  explicit Voice(QObject* parent) : QObject(parent) {
+    quiet_.setSingleShot(true);
+    connect(&quiet_, &QTimer::timeout, this, &Voice::quietNow);
+    parent->installEventFilter(this);
+  }
+
+  // A screen reader stops speaking at every key press.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) busyUntil_ = Clock::now();
+    return QObject::eventFilter(watched, event);
+  }
+
+  bool busy() const { return Clock::now() < busyUntil_; }
+
+  void waitForQuiet() {
+    using std::chrono::milliseconds;
+    auto wait =
+        milliseconds(std::min(kQuietMs + kQuietPerEventMs * eventsSinceQuiet_, kLongestWaitMs));
+    // Announcements never wait more than the longest wait for quiet.
+    if (!pending_.empty()) {
+      const auto waited = std::chrono::duration_cast<milliseconds>(Clock::now() - pendingSince_);
+      wait = std::clamp(milliseconds(kLongestWaitMs) - waited, milliseconds(0), wait);
+    }
+    quiet_.start(wait);
+  }
+
+  void quietNow() {
+    if (QApplication::activeModalWidget()) {
+      pendingSince_ = Clock::now();
+      quiet_.start(kQuietMs);
+      return;
+    }
+    eventsSinceQuiet_ = 0;
+    std::vector<Pending> waiting = std::exchange(pending_, {});
+    // What one window said in a row goes out as one announcement.
+    for (std::size_t i = 0; i < waiting.size();) {
+      QStringList texts;
+      std::size_t j = i;
+      for (; j < waiting.size() && waiting[j].window == waiting[i].window; ++j) {
+        texts << waiting[j].text;
+      }
+      send(waiting[i].window, texts.join(QLatin1Char('\n')));
+      i = j;
+    }
+  }
+
+  void send(QWidget* window, const QString& text) {
+    ++eventsSinceQuiet_;
+    busyUntil_ = std::max(busyUntil_, Clock::now()) + speakingTime(text);
+    sending_ = true;
+    tellReader(window, text);
+    sending_ = false;
+    if (!quiet_.isActive()) waitForQuiet();
+  }
+
+  std::vector<Pending> pending_;
+  Clock::time_point pendingSince_;
+  QTimer quiet_;
+  int eventsSinceQuiet_ = 0;
+  bool sending_ = false;
+  // When the voice is likely to have said all it was told.
+  Clock::time_point busyUntil_;
+};
+
 bool screenReaderRunning() {
   return QAccessible::isActive();
 }
@@ -58,6 +206,7 @@ bool screenReaderRunning() {
 QPlainTextEdit* quietArea = nullptr;
 bool filterInstalled = false;
 QAccessible::UpdateHandler passedOnTo = nullptr;
+int chatterDepth = 0;
 
 bool inside(const QObject* object, const QObject* area) {
   for (; object; object = object->parent()) {
@@ -68,6 +217,7 @@ bool inside(const QObject* object, const QObject* area) {
 
 void passOnUnlessQuiet(QAccessibleEvent* event) {
   if (quietArea && inside(event->object(), quietArea)) return;
+  Voice::get().otherEvent();
   if (passedOnTo) {
     passedOnTo(event);
     return;
@@ -86,16 +236,27 @@ void installQuietFilter() {
 
 }  // namespace
 
-void announce(QWidget* window, const QString& text) {
-  auto* line = new SpokenLine(window, text);
-  std::deque<QAccessible::Id>& kept = keptLines();
-  kept.push_back(QAccessible::registerAccessibleInterface(line));
-  QAccessibleEvent shown(line, QAccessible::ObjectShow);
-  QAccessible::updateAccessibility(&shown);
-  if (kept.size() > kKeptLines) {
-    QAccessible::deleteAccessibleInterface(kept.front());
-    kept.pop_front();
-  }
+void announce(QWidget* window, const QString& text, bool chatter) {
+  installQuietFilter();
+  Voice::get().say(window, text, chatter);
+}
+
+Chatter::Chatter() {
+  ++chatterDepth;
+}
+
+Chatter::~Chatter() {
+  --chatterDepth;
+}
+
+void installChatterKey(QWidget* window) {
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F7), window);
+  QObject::connect(key, &QShortcut::activated, window, [window] {
+    bool& silenced = Voice::get().chatterSilenced;
+    silenced = !silenced;
+    announce(window, silenced ? QStringLiteral("Chat room not spoken")
+                              : QStringLiteral("Chat room spoken"));
+  });
 }
 
 FocusReturn::FocusReturn() : widget_(QApplication::focusWidget()) {}
@@ -120,10 +281,14 @@ LineAnnouncer::LineAnnouncer(QWidget* window) : window_(window) {}
 void LineAnnouncer::lineWritten(const QString& line, bool added) {
   if (!window_ || !window_->isVisible()) return;
   if (added) {
-    if (last_ && last_ != spoken_) finished_.push_back(*last_);
+    if (last_ && last_->text != spoken_) finished_.push_back(*last_);
     spoken_.reset();
+    // A typed line took a while to type: heard now, not when the reply ends.
+    if (std::exchange(lastTyped_, false)) speak(std::exchange(finished_, {}));
+  } else {
+    lastTyped_ = true;
   }
-  last_ = line;
+  last_ = Line{line, chatterDepth > 0};
   if (speakQueued_) return;
   // Typing runs no events, so this waits until the whole reply is written.
   speakQueued_ = true;
@@ -134,18 +299,31 @@ void LineAnnouncer::lineWritten(const QString& line, bool added) {
 }
 
 void LineAnnouncer::speakFinished() {
-  std::vector<QString> lines = std::exchange(finished_, {});
-  if (last_ && last_ != spoken_) {
+  std::vector<Line> lines = std::exchange(finished_, {});
+  if (last_ && last_->text != spoken_) {
     lines.push_back(*last_);
-    spoken_ = last_;
+    spoken_ = last_->text;
   }
-  // One notification for all of them: a screen reader drops notifications
-  // while it has many events waiting, and a long listing would be many.
+  speak(lines);
+}
+
+void LineAnnouncer::speak(const std::vector<Line>& lines) {
+  // Lines written together go out together: a screen reader drops what it is
+  // told while many events wait, and a long listing would be many. Chatter
+  // and the rest are told apart, as chatter may be left unsaid.
   QStringList said;
-  for (const QString& line : lines) {
-    if (!line.trimmed().isEmpty()) said << line;
+  bool chatter = false;
+  auto sayGathered = [&] {
+    if (!said.isEmpty()) announce(window_, said.join(QLatin1Char('\n')), chatter);
+    said.clear();
+  };
+  for (const Line& line : lines) {
+    if (line.text.trimmed().isEmpty()) continue;
+    if (line.chatter != chatter) sayGathered();
+    chatter = line.chatter;
+    said << line.text;
   }
-  if (!said.isEmpty()) announce(window_, said.join(QLatin1Char('\n')));
+  sayGathered();
 }
 
 PaneWrite::PaneWrite(QPlainTextEdit* area, LineAnnouncer* announcer, Kind kind,
