@@ -26,7 +26,7 @@ scripts/install-deps.sh --extra orca speech-dispatcher speech-dispatcher-espeak-
 binary=$(realpath "${QV_BINARY:-build/dev/quorvexer}")
 mission=$(realpath src/assets/missions/tin_cup.qmf)
 
-out=$(realpath -m build/measure-speech)
+out=$(realpath -m "build/measure-speech/$mode")
 rm -rf "$out"
 mkdir -p "$out/home" "$out/runtime"
 chmod 700 "$out/runtime"

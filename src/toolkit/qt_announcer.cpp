@@ -3,12 +3,14 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <deque>
+#include <thread>
 
 #include "toolkit/qt_text.h"
 
@@ -87,13 +89,15 @@ std::chrono::milliseconds speakingTime(const QString& text) {
 
 // Orca (measured with Orca 43) drops the events that carry announcements
 // once more than 50 events wait for it. A program that blocks holds its
-// events up: the game types with no events run, and Orca, asking the game
-// about the events it sent before, waits until the typing is over. So an
-// announcement goes out at once only when the program sent few events since
-// it last ran quietly; otherwise it waits until the program has run quietly
-// for a while, the longer the more it sent, and never while a modal dialog
-// is open (its look-in box alone sends dozens of events).
+// events up: Orca asks the program about each event it was sent, and waits
+// while the program types with no events run (hence
+// sleepAnsweringScreenReader). So an announcement goes out at once only when
+// the program sent few events in the last half second; otherwise it waits
+// until the program has run quietly for a while, the longer the more it sent,
+// and never while a modal dialog is open (its look-in box alone sends dozens
+// of events).
 constexpr int kFewEvents = 12;
+constexpr auto kRecent = std::chrono::milliseconds(500);
 constexpr int kQuietMs = 300;
 constexpr int kQuietPerEventMs = 20;
 constexpr int kLongestWaitMs = 3000;
@@ -109,7 +113,7 @@ class Voice : public QObject {
   void say(QWidget* window, const QString& text, bool chatter) {
     // Chatter never waits: it is said when the voice is free, or not at all.
     if (chatter && (chatterSilenced || !pending_.empty() || busy())) return;
-    if (pending_.empty() && eventsSinceQuiet_ < kFewEvents && !QApplication::activeModalWidget()) {
+    if (pending_.empty() && recentEvents() < kFewEvents && !QApplication::activeModalWidget()) {
       send(window, text);
       return;
     }
@@ -122,6 +126,7 @@ class Voice : public QObject {
   void otherEvent() {
     if (sending_) return;
     ++eventsSinceQuiet_;
+    recent_.push_back(Clock::now());
     waitForQuiet();
   }
 
@@ -147,6 +152,11 @@ class Voice : public QObject {
   }
 
   bool busy() const { return Clock::now() < busyUntil_; }
+
+  std::size_t recentEvents() {
+    while (!recent_.empty() && Clock::now() - recent_.front() > kRecent) recent_.pop_front();
+    return recent_.size();
+  }
 
   void waitForQuiet() {
     using std::chrono::milliseconds;
@@ -182,6 +192,7 @@ class Voice : public QObject {
 
   void send(QWidget* window, const QString& text) {
     ++eventsSinceQuiet_;
+    recent_.push_back(Clock::now());
     busyUntil_ = std::max(busyUntil_, Clock::now()) + speakingTime(text);
     sending_ = true;
     tellReader(window, text);
@@ -193,6 +204,8 @@ class Voice : public QObject {
   Clock::time_point pendingSince_;
   QTimer quiet_;
   int eventsSinceQuiet_ = 0;
+  // When the latest events went out.
+  std::deque<Clock::time_point> recent_;
   bool sending_ = false;
   // When the voice is likely to have said all it was told.
   Clock::time_point busyUntil_;
@@ -207,6 +220,11 @@ QPlainTextEdit* quietArea = nullptr;
 bool filterInstalled = false;
 QAccessible::UpdateHandler passedOnTo = nullptr;
 int chatterDepth = 0;
+
+std::vector<LineAnnouncer*>& allAnnouncers() {
+  static std::vector<LineAnnouncer*> announcers;
+  return announcers;
+}
 
 bool inside(const QObject* object, const QObject* area) {
   for (; object; object = object->parent()) {
@@ -259,6 +277,41 @@ void installChatterKey(QWidget* window) {
   });
 }
 
+namespace {
+
+// Qt's bridge to the accessibility bus: the screen reader's questions reach
+// it as events posted to it from the bus's own thread.
+QObject* accessibilityBridge() {
+  static QPointer<QObject> bridge;
+  if (!bridge) {
+    bridge = QDBusConnection(QStringLiteral("a11y"))
+                 .objectRegisteredAt(QStringLiteral("/org/a11y/atspi/accessible"));
+  }
+  return bridge;
+}
+
+}  // namespace
+
+void sleepAnsweringScreenReader(std::chrono::steady_clock::time_point wake) {
+  for (LineAnnouncer* announcer : allAnnouncers()) {
+    if (std::exchange(announcer->typedLineFinished_, false)) {
+      announcer->speak(std::exchange(announcer->finished_, {}));
+    }
+  }
+  QObject* bridge = screenReaderRunning() ? accessibilityBridge() : nullptr;
+  if (!bridge) {
+    std::this_thread::sleep_until(wake);
+    return;
+  }
+  // A question waits at most this long.
+  constexpr auto kSlice = std::chrono::milliseconds(10);
+  for (auto now = std::chrono::steady_clock::now(); now < wake;
+       now = std::chrono::steady_clock::now()) {
+    QCoreApplication::sendPostedEvents(bridge, QEvent::MetaCall);
+    std::this_thread::sleep_until(std::min(wake, now + kSlice));
+  }
+}
+
 FocusReturn::FocusReturn() : widget_(QApplication::focusWidget()) {}
 
 FocusReturn::~FocusReturn() {
@@ -276,7 +329,13 @@ void focusForScreenReader(QWidget* widget) {
   });
 }
 
-LineAnnouncer::LineAnnouncer(QWidget* window) : window_(window) {}
+LineAnnouncer::LineAnnouncer(QWidget* window) : window_(window) {
+  allAnnouncers().push_back(this);
+}
+
+LineAnnouncer::~LineAnnouncer() {
+  std::erase(allAnnouncers(), this);
+}
 
 void LineAnnouncer::lineWritten(const QString& line, bool added) {
   if (!window_ || !window_->isVisible()) return;
@@ -284,7 +343,7 @@ void LineAnnouncer::lineWritten(const QString& line, bool added) {
     if (last_ && last_->text != spoken_) finished_.push_back(*last_);
     spoken_.reset();
     // A typed line took a while to type: heard now, not when the reply ends.
-    if (std::exchange(lastTyped_, false)) speak(std::exchange(finished_, {}));
+    if (std::exchange(lastTyped_, false)) typedLineFinished_ = true;
   } else {
     lastTyped_ = true;
   }
@@ -299,6 +358,7 @@ void LineAnnouncer::lineWritten(const QString& line, bool added) {
 }
 
 void LineAnnouncer::speakFinished() {
+  typedLineFinished_ = false;
   std::vector<Line> lines = std::exchange(finished_, {});
   if (last_ && last_->text != spoken_) {
     lines.push_back(*last_);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,9 +20,12 @@ namespace qv {
 // (see announce). A typed line grows by replacing the last line once per
 // character, with no events run in between: it is announced once, whole, as
 // soon as the next line begins or the handler is done, and not again while it
-// stays the same. So a long reply is heard line by line as it is typed, while
-// lines added at once (a listing) go out together, as one announcement, when
-// the handler is done. Nothing is announced while the pane's window is hidden.
+// stays the same. A typed line that another line follows is announced at the
+// next pause of the typing (see sleepAnsweringScreenReader), so a long reply is
+// heard line by line as it is typed; lines added at once (a listing) go out
+// together, as one announcement, when the handler is done. (Not at once: a
+// line told just before a modal dialog opens would drown in its events.) Nothing is announced while
+// the pane's window is hidden.
 //
 // Chatter (lines written while a Chatter lives) gives way: it is spoken only
 // when the voice is free of everything said before, and not at all once the
@@ -29,6 +33,7 @@ namespace qv {
 class LineAnnouncer : public QObject {
  public:
   explicit LineAnnouncer(QWidget* window);
+  ~LineAnnouncer() override;
 
   // The pane's last line now reads `line`: a line of its own when `added`,
   // otherwise the last line rewritten.
@@ -41,6 +46,7 @@ class LineAnnouncer : public QObject {
   };
   void speakFinished();
   void speak(const std::vector<Line>& lines);
+  friend void sleepAnsweringScreenReader(std::chrono::steady_clock::time_point wake);
 
   QPointer<QWidget> window_;
   // Lines that were followed by another line, not yet spoken.
@@ -48,6 +54,8 @@ class LineAnnouncer : public QObject {
   std::optional<Line> last_;
   // The last line was rewritten since it was added: it is being typed.
   bool lastTyped_ = false;
+  // The finished lines end with a typed one: they go out at the next pause.
+  bool typedLineFinished_ = false;
   // What was announced of the current last line.
   std::optional<QString> spoken_;
   bool speakQueued_ = false;
@@ -104,6 +112,12 @@ class FocusReturn {
  private:
   QPointer<QWidget> widget_;
 };
+
+// Sleeps until `wake`, answering meanwhile the questions a screen reader asks
+// about the windows, after announcing the typed lines that were finished. The game types its lines
+// with no events run; a screen reader that asked about a line it was told of would otherwise wait,
+// and say nothing, until the whole reply is written. Nothing else runs.
+void sleepAnsweringScreenReader(std::chrono::steady_clock::time_point wake);
 
 // Moves the keyboard to `widget` when a screen reader is running, so the
 // player hears where a window that just opened expects input, after the lines
