@@ -88,19 +88,17 @@ std::chrono::milliseconds speakingTime(const QString& text) {
 }
 
 // Orca (measured with Orca 43) drops the events that carry announcements
-// once more than 50 events wait for it. A program that blocks holds its
-// events up: Orca asks the program about each event it was sent, and waits
-// while the program types with no events run (hence
-// sleepAnsweringScreenReader). So an announcement goes out at once only when
-// the program sent few events in the last half second; otherwise it waits
-// until the program has run quietly for a while, the longer the more it sent,
-// and never while a modal dialog is open (its look-in box alone sends dozens
-// of events).
-constexpr int kFewEvents = 12;
-constexpr auto kRecent = std::chrono::milliseconds(500);
-constexpr int kQuietMs = 300;
-constexpr int kQuietPerEventMs = 20;
-constexpr int kLongestWaitMs = 3000;
+// once more than 50 events wait for it: a modal dialog opening or closing
+// sends dozens at once, and anything told just before goes with them. Orca
+// asks the program about every event it gets, so it works through them only
+// while the program answers (hence sleepAnsweringScreenReader), and slowly:
+// about 8 a second on a busy two-core machine while the game typed. So the
+// voice keeps a rough count of the events Orca still has to read, and an
+// announcement goes out only while that count is small and no modal dialog is
+// open; otherwise it waits, at the latest until the count is small again.
+constexpr double kFewEvents = 12;
+constexpr double kEventsReadPerSecond = 8;
+constexpr int kPollMs = 100;
 
 class Voice : public QObject {
  public:
@@ -113,70 +111,23 @@ class Voice : public QObject {
   void say(QWidget* window, const QString& text, bool chatter) {
     // Chatter never waits: it is said when the voice is free, or not at all.
     if (chatter && (chatterSilenced || !pending_.empty() || busy())) return;
-    if (pending_.empty() && recentEvents() < kFewEvents && !QApplication::activeModalWidget()) {
-      send(window, text);
-      return;
-    }
-    if (pending_.empty()) pendingSince_ = Clock::now();
     pending_.push_back({window, text});
-    if (!quiet_.isActive()) waitForQuiet();
+    sayWaitingIfCalm();
   }
 
-  // Any other event for the screen reader: the program is not quiet.
+  // Any other event for the screen reader.
   void otherEvent() {
     if (sending_) return;
-    ++eventsSinceQuiet_;
-    recent_.push_back(Clock::now());
-    waitForQuiet();
+    unread() += 1;
   }
 
-  bool chatterSilenced = false;
-
- private:
-  using Clock = std::chrono::steady_clock;
-  struct Pending {
-    QPointer<QWidget> window;
-    QString text;
-  };
-
-  explicit Voice(QObject* parent) : QObject(parent) {
-    quiet_.setSingleShot(true);
-    connect(&quiet_, &QTimer::timeout, this, &Voice::quietNow);
-    parent->installEventFilter(this);
-  }
-
-  // A screen reader stops speaking at every key press.
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) busyUntil_ = Clock::now();
-    return QObject::eventFilter(watched, event);
-  }
-
-  bool busy() const { return Clock::now() < busyUntil_; }
-
-  std::size_t recentEvents() {
-    while (!recent_.empty() && Clock::now() - recent_.front() > kRecent) recent_.pop_front();
-    return recent_.size();
-  }
-
-  void waitForQuiet() {
-    using std::chrono::milliseconds;
-    auto wait =
-        milliseconds(std::min(kQuietMs + kQuietPerEventMs * eventsSinceQuiet_, kLongestWaitMs));
-    // Announcements never wait more than the longest wait for quiet.
-    if (!pending_.empty()) {
-      const auto waited = std::chrono::duration_cast<milliseconds>(Clock::now() - pendingSince_);
-      wait = std::clamp(milliseconds(kLongestWaitMs) - waited, milliseconds(0), wait);
-    }
-    quiet_.start(wait);
-  }
-
-  void quietNow() {
-    if (QApplication::activeModalWidget()) {
-      pendingSince_ = Clock::now();
-      quiet_.start(kQuietMs);
+  // Tells what waits once Orca has caught up; otherwise checks again later.
+  void sayWaitingIfCalm() {
+    if (pending_.empty()) return;
+    if (QApplication::activeModalWidget() || unread() >= kFewEvents) {
+      if (!poll_.isActive()) poll_.start(kPollMs);
       return;
     }
-    eventsSinceQuiet_ = 0;
     std::vector<Pending> waiting = std::exchange(pending_, {});
     // What one window said in a row goes out as one announcement.
     for (std::size_t i = 0; i < waiting.size();) {
@@ -190,22 +141,50 @@ class Voice : public QObject {
     }
   }
 
+  bool chatterSilenced = false;
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  struct Pending {
+    QPointer<QWidget> window;
+    QString text;
+  };
+
+  explicit Voice(QObject* parent) : QObject(parent) {
+    poll_.setSingleShot(true);
+    connect(&poll_, &QTimer::timeout, this, &Voice::sayWaitingIfCalm);
+    parent->installEventFilter(this);
+  }
+
+  // A screen reader stops speaking at every key press.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) busyUntil_ = Clock::now();
+    return QObject::eventFilter(watched, event);
+  }
+
+  bool busy() const { return Clock::now() < busyUntil_; }
+
+  // The events Orca has likely not read yet.
+  double& unread() {
+    const auto now = Clock::now();
+    const std::chrono::duration<double> elapsed = now - lastCount_;
+    unread_ = std::max(0.0, unread_ - elapsed.count() * kEventsReadPerSecond);
+    lastCount_ = now;
+    return unread_;
+  }
+
   void send(QWidget* window, const QString& text) {
-    ++eventsSinceQuiet_;
-    recent_.push_back(Clock::now());
+    unread() += 1;
     busyUntil_ = std::max(busyUntil_, Clock::now()) + speakingTime(text);
     sending_ = true;
     tellReader(window, text);
     sending_ = false;
-    if (!quiet_.isActive()) waitForQuiet();
   }
 
   std::vector<Pending> pending_;
-  Clock::time_point pendingSince_;
-  QTimer quiet_;
-  int eventsSinceQuiet_ = 0;
-  // When the latest events went out.
-  std::deque<Clock::time_point> recent_;
+  QTimer poll_;
+  double unread_ = 0;
+  Clock::time_point lastCount_;
   bool sending_ = false;
   // When the voice is likely to have said all it was told.
   Clock::time_point busyUntil_;
@@ -255,6 +234,7 @@ void installQuietFilter() {
 }  // namespace
 
 void announce(QWidget* window, const QString& text, bool chatter) {
+  if (!screenReaderRunning()) return;
   installQuietFilter();
   Voice::get().say(window, text, chatter);
 }
@@ -298,6 +278,7 @@ void sleepAnsweringScreenReader(std::chrono::steady_clock::time_point wake) {
       announcer->speak(std::exchange(announcer->finished_, {}));
     }
   }
+  Voice::get().sayWaitingIfCalm();
   QObject* bridge = screenReaderRunning() ? accessibilityBridge() : nullptr;
   if (!bridge) {
     std::this_thread::sleep_until(wake);
