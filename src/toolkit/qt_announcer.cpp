@@ -92,12 +92,16 @@ std::chrono::milliseconds speakingTime(const QString& text) {
 // sends dozens at once, and anything told just before goes with them. Orca
 // asks the program about every event it gets, so it works through them only
 // while the program answers (hence sleepAnsweringScreenReader), and slowly:
-// about 8 a second on a busy two-core machine while the game typed. So the
+// about 6 a second on a busy two-core machine while the game typed, and
+// when a window is activated it asks about the whole window first. So the
 // voice keeps a rough count of the events Orca still has to read, and an
 // announcement goes out only while that count is small and no modal dialog is
-// open; otherwise it waits, at the latest until the count is small again.
+// open; otherwise it waits until the count is small again. Orca never keeps
+// more than about 50 (it prunes the rest), and some of the program's events
+// never reach it, so the count stops at 40: at most five seconds of waiting.
 constexpr double kFewEvents = 12;
-constexpr double kEventsReadPerSecond = 8;
+constexpr double kMostUnread = 40;
+constexpr double kEventsReadPerSecond = 6;
 constexpr int kPollMs = 100;
 
 class Voice : public QObject {
@@ -156,9 +160,13 @@ class Voice : public QObject {
     parent->installEventFilter(this);
   }
 
-  // A screen reader stops speaking at every key press.
+  // A screen reader stops speaking at every key press, and reads a window
+  // that is activated.
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) busyUntil_ = Clock::now();
+    if (event->type() == QEvent::WindowActivate && QAccessible::isActive()) {
+      unread() = kMostUnread;
+    }
     return QObject::eventFilter(watched, event);
   }
 
@@ -168,7 +176,7 @@ class Voice : public QObject {
   double& unread() {
     const auto now = Clock::now();
     const std::chrono::duration<double> elapsed = now - lastCount_;
-    unread_ = std::max(0.0, unread_ - elapsed.count() * kEventsReadPerSecond);
+    unread_ = std::clamp(unread_ - elapsed.count() * kEventsReadPerSecond, 0.0, kMostUnread);
     lastCount_ = now;
     return unread_;
   }
@@ -312,6 +320,8 @@ void focusForScreenReader(QWidget* widget) {
 
 LineAnnouncer::LineAnnouncer(QWidget* window) : window_(window) {
   allAnnouncers().push_back(this);
+  // The voice watches windows being activated from the start.
+  Voice::get();
 }
 
 LineAnnouncer::~LineAnnouncer() {
