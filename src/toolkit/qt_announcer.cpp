@@ -103,6 +103,9 @@ constexpr double kFewEvents = 12;
 constexpr double kMostUnread = 40;
 constexpr double kEventsReadPerSecond = 6;
 constexpr int kPollMs = 100;
+// However busy the program keeps the reader, nothing waits longer than this
+// once no modal dialog is open.
+constexpr auto kLongestWait = std::chrono::seconds(6);
 
 class Voice : public QObject {
  public:
@@ -115,6 +118,7 @@ class Voice : public QObject {
   void say(QWidget* window, const QString& text, bool chatter) {
     // Chatter never waits: it is said when the voice is free, or not at all.
     if (chatter && (chatterSilenced || !pending_.empty() || busy())) return;
+    if (pending_.empty()) pendingSince_ = Clock::now();
     pending_.push_back({window, text});
     sayWaitingIfCalm();
   }
@@ -128,7 +132,9 @@ class Voice : public QObject {
   // Tells what waits once Orca has caught up; otherwise checks again later.
   void sayWaitingIfCalm() {
     if (pending_.empty()) return;
-    if (QApplication::activeModalWidget() || unread() >= kFewEvents) {
+    if (QApplication::activeModalWidget()) pendingSince_ = Clock::now();
+    const bool waitedLongest = Clock::now() - pendingSince_ > kLongestWait;
+    if (QApplication::activeModalWidget() || (unread() >= kFewEvents && !waitedLongest)) {
       if (!poll_.isActive()) poll_.start(kPollMs);
       return;
     }
@@ -164,7 +170,10 @@ class Voice : public QObject {
   // that is activated.
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) busyUntil_ = Clock::now();
-    if (event->type() == QEvent::WindowActivate && QAccessible::isActive()) {
+    if (event->type() == QEvent::WindowActivate && QAccessible::isActive() &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&
+        watched != lastActivated_) {
+      lastActivated_ = watched;
       unread() = kMostUnread;
     }
     return QObject::eventFilter(watched, event);
@@ -190,7 +199,10 @@ class Voice : public QObject {
   }
 
   std::vector<Pending> pending_;
+  Clock::time_point pendingSince_;
   QTimer poll_;
+  // The window the reader was last seen reading whole.
+  QPointer<QObject> lastActivated_;
   double unread_ = 0;
   Clock::time_point lastCount_;
   bool sending_ = false;
