@@ -167,9 +167,16 @@ class Voice : public QObject {
   }
 
   // A screen reader stops speaking at every key press, and reads a window
-  // that is activated.
+  // that is activated. A modal dialog sends dozens of events as it opens and
+  // as it closes, on the way to the reader before the program next runs
+  // events.
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) busyUntil_ = Clock::now();
+    const bool showOrHide = event->type() == QEvent::Show || event->type() == QEvent::Hide;
+    if (showOrHide && QAccessible::isActive() && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isModal()) {
+      unread() = kMostUnread;
+    }
     if (event->type() == QEvent::WindowActivate && QAccessible::isActive() &&
         watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&
         watched != lastActivated_) {
