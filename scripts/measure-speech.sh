@@ -106,7 +106,10 @@ elif sys.argv[1] == "settle":
     last, since = None, time.time()
     deadline = time.time() + float(sys.argv[2])
     while time.time() < deadline:
-        now = console()
+        try:
+            now = console()
+        except Exception:  # the game is not on the bus yet
+            now = None
         if now != last:
             last, since = now, time.time()
         elif time.time() - since > 1.5:
@@ -136,7 +139,7 @@ begin_run() {  # begin_run NAME
   probe settle 90
 }
 end_run() {  # end_run NAME: keeps the console's text and lets Orca finish speaking
-  probe text >"$out/$1.console.txt"
+  for _ in 1 2 3 4 5; do probe text >"$out/$1.console.txt" 2>/dev/null && break; sleep 1; done
   sleep "${QV_TAIL_SECONDS:-8}"
   stop "$game_pid"
   stop "$orca_pid"
