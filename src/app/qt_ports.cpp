@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <chrono>
-#include <thread>
 #include <utility>
 
 #include "app/qt_main_menu.h"
@@ -30,7 +29,7 @@ void RealPace::sleep(int milliseconds) {
   // longer gap the sleep starts afresh.
   const bool onBeat = lastWake_ && now - *lastWake_ < interval;
   const auto wake = (onBeat ? *lastWake_ : now) + interval;
-  std::this_thread::sleep_until(wake);
+  sleepAnsweringScreenReader(wake);
   lastWake_ = wake;
 }
 

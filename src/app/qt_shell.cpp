@@ -86,6 +86,7 @@ void Shell::attachPorts() {
   };
   consoleVoice_ = std::make_unique<LineAnnouncer>(form2_.get());
   console_.speakLinesThrough(consoleVoice_.get());
+  installChatterKey(form2_.get());
   compilerVoice_ = std::make_unique<LineAnnouncer>(form3_.get());
   compiler_.speakLinesThrough(compilerVoice_.get());
   timers_.bind(TimerId::JumpTimer, form2_->JumpTimer);

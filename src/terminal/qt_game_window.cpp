@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include "toolkit/qt_announcer.h"
 #include "toolkit/qt_guard.h"
 #include "toolkit/qt_keys.h"
 #include "toolkit/qt_look.h"
@@ -65,7 +66,10 @@ void TForm2::createContent() {
 
 void TForm2::createTimers() {
   JumpTimer = makeTimer(this, 999, [this] { game_.JumpTimerTimer(); });
-  ChatTimer = makeTimer(this, 1001, [this] { game_.ChatTimerTimer(); });
+  ChatTimer = makeTimer(this, 1001, [this] {
+    const Chatter chatter;
+    game_.ChatTimerTimer();
+  });
   Userfiletimer = makeTimer(this, 1000, [this] { game_.UserfiletimerTimer(); });
   attacktimer = makeTimer(this, 1000, [this] { game_.attacktimerTimer(); });
   attacktimer->start();

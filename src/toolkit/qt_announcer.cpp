@@ -3,15 +3,21 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <deque>
+#include <thread>
 
 #include "toolkit/qt_text.h"
 
 namespace qv {
 namespace {
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // A line to be spoken: a notification with the line as its name, in the
 // window that wrote it. It has no widget, so nothing is drawn.
 class SpokenLine : public QAccessibleInterface {
@@ -50,6 +56,167 @@ std::deque<QAccessible::Id>& keptLines() {
   return ids;
 }
 
+// Qt 6.4 has no announcement event: a fresh notification object is shown,
+// and Orca says "notification" before its text.
+void tellReader(QWidget* window, const QString& text) {
+  auto* line = new SpokenLine(window, text);
+  std::deque<QAccessible::Id>& kept = keptLines();
+  kept.push_back(QAccessible::registerAccessibleInterface(line));
+  QAccessibleEvent shown(line, QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&shown);
+  if (kept.size() > kKeptLines) {
+    QAccessible::deleteAccessibleInterface(kept.front());
+    kept.pop_front();
+  }
+}
+constexpr int kRoleWordMs = 900;
+#else
+// Spoken as it is, with no role word before it.
+void tellReader(QWidget* window, const QString& text) {
+  if (!window) return;
+  QAccessibleAnnouncementEvent announcement(window, text);
+  QAccessible::updateAccessibility(&announcement);
+}
+constexpr int kRoleWordMs = 0;
+#endif
+
+// How long a text takes to say, roughly: espeak-ng at its default rate says
+// about 14 characters a second.
+std::chrono::milliseconds speakingTime(const QString& text) {
+  constexpr int kCharsPerSecond = 14;
+  return std::chrono::milliseconds(kRoleWordMs + text.size() * 1000 / kCharsPerSecond);
+}
+
+// Orca (measured with Orca 43) drops the events that carry announcements
+// once more than 50 events wait for it: a modal dialog opening or closing
+// sends dozens at once, and anything told just before goes with them. Orca
+// asks the program about every event it gets, so it works through them only
+// while the program answers (hence sleepAnsweringScreenReader), and slowly:
+// about 6 a second on a busy two-core machine while the game typed, and
+// when a window is activated it asks about the whole window first. So the
+// voice keeps a rough count of the events Orca still has to read, and an
+// announcement goes out only while that count is small and no modal dialog is
+// open; otherwise it waits until the count is small again. Orca never keeps
+// more than about 50 (it prunes the rest), and some of the program's events
+// never reach it, so the count stops at 40: at most five seconds of waiting.
+constexpr double kFewEvents = 12;
+constexpr double kMostUnread = 40;
+constexpr double kEventsReadPerSecond = 6;
+constexpr int kPollMs = 100;
+// However busy the program keeps the reader, nothing waits longer than this
+// once no modal dialog is open.
+constexpr auto kLongestWait = std::chrono::seconds(6);
+
+class Voice : public QObject {
+ public:
+  static Voice& get() {
+    static QPointer<Voice> voice;
+    if (!voice) voice = new Voice(qApp);
+    return *voice;
+  }
+
+  void say(QWidget* window, const QString& text, bool chatter) {
+    // Chatter never waits: it is said when the voice is free, or not at all.
+    if (chatter && (chatterSilenced || !pending_.empty() || busy())) return;
+    if (pending_.empty()) pendingSince_ = Clock::now();
+    pending_.push_back({window, text});
+    sayWaitingIfCalm();
+  }
+
+  // Any other event for the screen reader.
+  void otherEvent() {
+    if (sending_) return;
+    unread() += 1;
+  }
+
+  // Tells what waits once Orca has caught up; otherwise checks again later.
+  void sayWaitingIfCalm() {
+    if (pending_.empty()) return;
+    if (QApplication::activeModalWidget()) pendingSince_ = Clock::now();
+    const bool waitedLongest = Clock::now() - pendingSince_ > kLongestWait;
+    if (QApplication::activeModalWidget() || (unread() >= kFewEvents && !waitedLongest)) {
+      if (!poll_.isActive()) poll_.start(kPollMs);
+      return;
+    }
+    std::vector<Pending> waiting = std::exchange(pending_, {});
+    // What one window said in a row goes out as one announcement.
+    for (std::size_t i = 0; i < waiting.size();) {
+      QStringList texts;
+      std::size_t j = i;
+      for (; j < waiting.size() && waiting[j].window == waiting[i].window; ++j) {
+        texts << waiting[j].text;
+      }
+      send(waiting[i].window, texts.join(QLatin1Char('\n')));
+      i = j;
+    }
+  }
+
+  bool chatterSilenced = false;
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  struct Pending {
+    QPointer<QWidget> window;
+    QString text;
+  };
+
+  explicit Voice(QObject* parent) : QObject(parent) {
+    poll_.setSingleShot(true);
+    connect(&poll_, &QTimer::timeout, this, &Voice::sayWaitingIfCalm);
+    parent->installEventFilter(this);
+  }
+
+  // A screen reader stops speaking at every key press, and reads a window
+  // that is activated. A modal dialog sends dozens of events as it opens and
+  // as it closes, on the way to the reader before the program next runs
+  // events.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) busyUntil_ = Clock::now();
+    const bool showOrHide = event->type() == QEvent::Show || event->type() == QEvent::Hide;
+    if (showOrHide && QAccessible::isActive() && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isModal()) {
+      unread() = kMostUnread;
+    }
+    if (event->type() == QEvent::WindowActivate && QAccessible::isActive() &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&
+        watched != lastActivated_) {
+      lastActivated_ = watched;
+      unread() = kMostUnread;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+  bool busy() const { return Clock::now() < busyUntil_; }
+
+  // The events Orca has likely not read yet.
+  double& unread() {
+    const auto now = Clock::now();
+    const std::chrono::duration<double> elapsed = now - lastCount_;
+    unread_ = std::clamp(unread_ - elapsed.count() * kEventsReadPerSecond, 0.0, kMostUnread);
+    lastCount_ = now;
+    return unread_;
+  }
+
+  void send(QWidget* window, const QString& text) {
+    unread() += 1;
+    busyUntil_ = std::max(busyUntil_, Clock::now()) + speakingTime(text);
+    sending_ = true;
+    tellReader(window, text);
+    sending_ = false;
+  }
+
+  std::vector<Pending> pending_;
+  Clock::time_point pendingSince_;
+  QTimer poll_;
+  // The window the reader was last seen reading whole.
+  QPointer<QObject> lastActivated_;
+  double unread_ = 0;
+  Clock::time_point lastCount_;
+  bool sending_ = false;
+  // When the voice is likely to have said all it was told.
+  Clock::time_point busyUntil_;
+};
+
 bool screenReaderRunning() {
   return QAccessible::isActive();
 }
@@ -58,6 +225,12 @@ bool screenReaderRunning() {
 QPlainTextEdit* quietArea = nullptr;
 bool filterInstalled = false;
 QAccessible::UpdateHandler passedOnTo = nullptr;
+int chatterDepth = 0;
+
+std::vector<LineAnnouncer*>& allAnnouncers() {
+  static std::vector<LineAnnouncer*> announcers;
+  return announcers;
+}
 
 bool inside(const QObject* object, const QObject* area) {
   for (; object; object = object->parent()) {
@@ -68,6 +241,7 @@ bool inside(const QObject* object, const QObject* area) {
 
 void passOnUnlessQuiet(QAccessibleEvent* event) {
   if (quietArea && inside(event->object(), quietArea)) return;
+  Voice::get().otherEvent();
   if (passedOnTo) {
     passedOnTo(event);
     return;
@@ -86,15 +260,63 @@ void installQuietFilter() {
 
 }  // namespace
 
-void announce(QWidget* window, const QString& text) {
-  auto* line = new SpokenLine(window, text);
-  std::deque<QAccessible::Id>& kept = keptLines();
-  kept.push_back(QAccessible::registerAccessibleInterface(line));
-  QAccessibleEvent shown(line, QAccessible::ObjectShow);
-  QAccessible::updateAccessibility(&shown);
-  if (kept.size() > kKeptLines) {
-    QAccessible::deleteAccessibleInterface(kept.front());
-    kept.pop_front();
+void announce(QWidget* window, const QString& text, bool chatter) {
+  if (!screenReaderRunning()) return;
+  installQuietFilter();
+  Voice::get().say(window, text, chatter);
+}
+
+Chatter::Chatter() {
+  ++chatterDepth;
+}
+
+Chatter::~Chatter() {
+  --chatterDepth;
+}
+
+void installChatterKey(QWidget* window) {
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F7), window);
+  QObject::connect(key, &QShortcut::activated, window, [window] {
+    bool& silenced = Voice::get().chatterSilenced;
+    silenced = !silenced;
+    announce(window, silenced ? QStringLiteral("Chat room not spoken")
+                              : QStringLiteral("Chat room spoken"));
+  });
+}
+
+namespace {
+
+// Qt's bridge to the accessibility bus: the screen reader's questions reach
+// it as events posted to it from the bus's own thread.
+QObject* accessibilityBridge() {
+  static QPointer<QObject> bridge;
+  if (!bridge) {
+    bridge = QDBusConnection(QStringLiteral("a11y"))
+                 .objectRegisteredAt(QStringLiteral("/org/a11y/atspi/accessible"));
+  }
+  return bridge;
+}
+
+}  // namespace
+
+void sleepAnsweringScreenReader(std::chrono::steady_clock::time_point wake) {
+  for (LineAnnouncer* announcer : allAnnouncers()) {
+    if (std::exchange(announcer->typedLineFinished_, false)) {
+      announcer->speak(std::exchange(announcer->finished_, {}));
+    }
+  }
+  Voice::get().sayWaitingIfCalm();
+  QObject* bridge = screenReaderRunning() ? accessibilityBridge() : nullptr;
+  if (!bridge) {
+    std::this_thread::sleep_until(wake);
+    return;
+  }
+  // A question waits at most this long.
+  constexpr auto kSlice = std::chrono::milliseconds(10);
+  for (auto now = std::chrono::steady_clock::now(); now < wake;
+       now = std::chrono::steady_clock::now()) {
+    QCoreApplication::sendPostedEvents(bridge, QEvent::MetaCall);
+    std::this_thread::sleep_until(std::min(wake, now + kSlice));
   }
 }
 
@@ -115,15 +337,27 @@ void focusForScreenReader(QWidget* widget) {
   });
 }
 
-LineAnnouncer::LineAnnouncer(QWidget* window) : window_(window) {}
+LineAnnouncer::LineAnnouncer(QWidget* window) : window_(window) {
+  allAnnouncers().push_back(this);
+  // The voice watches windows being activated from the start.
+  Voice::get();
+}
+
+LineAnnouncer::~LineAnnouncer() {
+  std::erase(allAnnouncers(), this);
+}
 
 void LineAnnouncer::lineWritten(const QString& line, bool added) {
   if (!window_ || !window_->isVisible()) return;
   if (added) {
-    if (last_ && last_ != spoken_) finished_.push_back(*last_);
+    if (last_ && last_->text != spoken_) finished_.push_back(*last_);
     spoken_.reset();
+    // A typed line took a while to type: heard now, not when the reply ends.
+    if (std::exchange(lastTyped_, false)) typedLineFinished_ = true;
+  } else {
+    lastTyped_ = true;
   }
-  last_ = line;
+  last_ = Line{line, chatterDepth > 0};
   if (speakQueued_) return;
   // Typing runs no events, so this waits until the whole reply is written.
   speakQueued_ = true;
@@ -134,18 +368,32 @@ void LineAnnouncer::lineWritten(const QString& line, bool added) {
 }
 
 void LineAnnouncer::speakFinished() {
-  std::vector<QString> lines = std::exchange(finished_, {});
-  if (last_ && last_ != spoken_) {
+  typedLineFinished_ = false;
+  std::vector<Line> lines = std::exchange(finished_, {});
+  if (last_ && last_->text != spoken_) {
     lines.push_back(*last_);
-    spoken_ = last_;
+    spoken_ = last_->text;
   }
-  // One notification for all of them: a screen reader drops notifications
-  // while it has many events waiting, and a long listing would be many.
+  speak(lines);
+}
+
+void LineAnnouncer::speak(const std::vector<Line>& lines) {
+  // Lines written together go out together: a screen reader drops what it is
+  // told while many events wait, and a long listing would be many. Chatter
+  // and the rest are told apart, as chatter may be left unsaid.
   QStringList said;
-  for (const QString& line : lines) {
-    if (!line.trimmed().isEmpty()) said << line;
+  bool chatter = false;
+  auto sayGathered = [&] {
+    if (!said.isEmpty()) announce(window_, said.join(QLatin1Char('\n')), chatter);
+    said.clear();
+  };
+  for (const Line& line : lines) {
+    if (line.text.trimmed().isEmpty()) continue;
+    if (line.chatter != chatter) sayGathered();
+    chatter = line.chatter;
+    said << line.text;
   }
-  if (!said.isEmpty()) announce(window_, said.join(QLatin1Char('\n')));
+  sayGathered();
 }
 
 PaneWrite::PaneWrite(QPlainTextEdit* area, LineAnnouncer* announcer, Kind kind,

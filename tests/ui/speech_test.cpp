@@ -7,8 +7,11 @@
 #include <QAccessibleInterface>
 #include <QDialog>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
+#include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
+#include "toolkit/qt_announcer.h"
 #include "ui_helpers.h"
 
 namespace qv {
@@ -22,11 +25,17 @@ QObject* console = nullptr;
 
 void listen(QAccessibleEvent* event) {
   if (console && event->object() == console) ++consoleEvents;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  if (event->type() == QAccessible::Announcement) {
+    heard << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+  }
+#else
   QAccessibleInterface* shown = event->accessibleInterface();
   if (event->type() == QAccessible::ObjectShow && shown &&
       shown->role() == QAccessible::Notification) {
     heard << shown->text(QAccessible::Name);
   }
+#endif
 }
 
 // The offscreen platform has no screen reader; this is what one turns on.
@@ -40,6 +49,7 @@ class Speech : public testing::Test {
     static const bool listening = (QAccessible::installUpdateHandler(&listen), true);
     (void)listening;
     h.startGame();
+    settle();  // the windows shown and activated before the reader listens
     screenReaderRunning(true);
     console = h.shell.form2().console;
     settle();
@@ -54,8 +64,14 @@ class Speech : public testing::Test {
     heard.clear();
     consoleEvents = 0;
   }
-  QStringList heardAfterSettling() {
-    uitest::waitUntil([] { return false; }, 20);
+  // Until what was shown and said has been quiet long enough for the next
+  // announcement to go out at once.
+  void quieten() {
+    uitest::waitUntil([] { return false; }, 5000);
+    settle();
+  }
+  QStringList heardAfterSettling(int wait_ms = 20) {
+    uitest::waitUntil([] { return false; }, wait_ms);
     return heard;
   }
 
@@ -77,8 +93,8 @@ TEST_F(Speech, EachLineIsHeardOnceWholeWhenTheHandlerIsDone) {
        {"config.sys  :  config.sys"}},
       {"a reply of several lines, empty ones left out",
        [&] {
-         game.type("Contents of ROOT/");
-         game.type("");
+         game.addLine("Contents of ROOT/");
+         game.addLine("");
          game.addLine("a.txt");
        },
        {"Contents of ROOT/\na.txt"}},
@@ -93,6 +109,93 @@ TEST_F(Speech, EachLineIsHeardOnceWholeWhenTheHandlerIsDone) {
     EXPECT_EQ(heardAfterSettling(), c.expected);
     EXPECT_EQ(consoleEvents, 0) << "the console reported its own changes";
     settle();
+  }
+}
+
+TEST_F(Speech, ATypedLineIsHeardAtThePauseAfterIt) {
+  h.shell.game().type("accessing balance.asp ...");
+  h.shell.game().type("Bank server contacted");
+  EXPECT_TRUE(heard.isEmpty());
+  sleepAnsweringScreenReader(std::chrono::steady_clock::now());  // the pace's pause
+  EXPECT_EQ(heard, QStringList{"accessing balance.asp ..."});
+  EXPECT_EQ(heardAfterSettling(),
+            QStringList({"accessing balance.asp ...", "Bank server contacted"}));
+}
+
+TEST_F(Speech, LinesWaitForAModalDialogToClose) {
+  QDialog dialog(&h.shell.form2());
+  dialog.setModal(true);
+  dialog.show();
+  h.shell.game().type("WELCOME HACKER");
+  EXPECT_TRUE(heardAfterSettling(500).isEmpty());
+  dialog.hide();
+  // Once the reader has had time to read the window activated again.
+  EXPECT_TRUE(uitest::waitUntil([] { return heard == QStringList{"WELCOME HACKER"}; }, 8000));
+}
+
+TEST_F(Speech, ChatterGivesWayToRepliesAndIsSilencedByF7) {
+  Game& game = h.shell.game();
+  auto chat = [&] {
+    const Chatter chatter;
+    game.addLine("NEO: hello .");
+  };
+  quieten();
+  game.addLine("Reply");
+  chat();
+  EXPECT_EQ(heardAfterSettling(), QStringList{"Reply"}) << "chatter over a reply";
+  settle();
+  uitest::pressKey(h.shell.form2().Memo1, Qt::Key_Shift);  // cuts the reply short
+  chat();
+  EXPECT_EQ(heardAfterSettling(), QStringList{"NEO: hello ."});
+  settle();
+  auto* key = h.shell.form2().findChild<QShortcut*>();
+  ASSERT_TRUE(key);
+  EXPECT_EQ(key->key(), QKeySequence(Qt::Key_F7));
+  emit key->activated();
+  chat();
+  EXPECT_EQ(heardAfterSettling(), QStringList{"Chat room not spoken"});
+  emit key->activated();
+}
+
+TEST_F(Speech, TheStatusWindowSaysItsLinesOnceThenOnlyNews) {
+  Game& game = h.shell.game();
+  World& world = game.world;
+  world.player.currentserver = 1;
+  world.servers[1].suspicion = 20;
+  world.servers[2].suspicion = 20;
+  h.shell.windows().setStatusWindowVisible(true);
+  EXPECT_TRUE(uitest::waitUntil([] { return !heard.isEmpty(); }, 8000));
+  EXPECT_EQ(heard, QStringList{"Config.sys... stable\nCommands.sys... stable\n"
+                               "Current server suspicion: 20"});
+  quieten();
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    QStringList expected;
+  } cases[] = {
+      {"nothing changed", [] {}, {}},
+      {"suspicion within its quarter", [&] { world.servers[1].suspicion = 24; }, {}},
+      {"suspicion crossing 25",
+       [&] { world.servers[1].suspicion = 25; },
+       {"Current server suspicion: 25"}},
+      {"another server",
+       [&] {
+         world.player.currentserver = 2;
+         world.servers[2].suspicion = 20;
+       },
+       {"Current server suspicion: 20"}},
+      {"a file compromised", [&] { world.player.configstable = 0; }, {"Config.sys... compramised"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    settle();
+    c.change();
+    game.InfoTimerTimer();
+    // News may wait while the reader reads a window that was activated.
+    const bool heardAsExpected = c.expected.isEmpty()
+                                     ? heardAfterSettling(300).isEmpty()
+                                     : uitest::waitUntil([&] { return heard == c.expected; }, 6000);
+    EXPECT_TRUE(heardAsExpected) << heard.join(u'|').toStdString();
   }
 }
 
