@@ -35,7 +35,7 @@ clean:
 FUZZ_SECONDS ?= 60
 .PHONY: fuzz
 fuzz: deps
-	@scripts/install-deps.sh --extra clang libclang-rt-14-dev
+	@scripts/install-deps.sh --extra clang libclang-rt-dev
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 	@set -e; for h in mission_reader interpreter compiler; do \
