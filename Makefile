@@ -24,6 +24,14 @@ asan: deps
 test-asan: asan
 	ctest --preset asan -j $(JOBS)
 
+# Every test built with Debian's Clang in build/clang, warnings as errors.
+.PHONY: test-clang
+test-clang: deps
+	@scripts/install-deps.sh --extra clang
+	cmake --preset clang >/dev/null
+	cmake --build --preset clang -j $(JOBS)
+	ctest --preset clang -j $(JOBS)
+
 format:
 	find src tests bench tools fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
 
