@@ -64,9 +64,11 @@ scripts/install-deps.sh --extra debootstrap git
 if [ ! -f "$ready" ]; then
   remove_root
   mkdir -p "$cache"
-  step "debootstrap trixie from $mirror into $root" \
+  bootstrap() {
     debootstrap --variant=minbase --include=make trixie "$root" "$mirror" \
-    >"$cache/debootstrap.log" 2>&1 || { tail -n 20 "$cache/debootstrap.log" >&2; exit 1; }
+      >"$cache/debootstrap.log" 2>&1 || { tail -n 20 "$cache/debootstrap.log" >&2; return 1; }
+  }
+  step "debootstrap trixie from $mirror into $root" bootstrap
   # The release, its updates and security suites, as a fresh installation has.
   cat >"$root/etc/apt/sources.list" <<EOF
 deb $mirror trixie main
