@@ -201,4 +201,5 @@ if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
   exit 1
 fi
+# shellcheck disable=SC1091 # the tree's own release file
 echo "All checks passed on a clean $(. "$root/etc/os-release" && echo "$PRETTY_NAME")."
