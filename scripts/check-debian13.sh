@@ -28,6 +28,8 @@ unmount_all() {
   for m in $(mounted_under | sort -r); do umount "$m" || umount -l "$m"; done
 }
 trap unmount_all EXIT
+# A signal ends the script through its exit trap, so nothing stays mounted.
+trap 'exit 1' INT TERM HUP
 
 remove_root() {
   unmount_all
