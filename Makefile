@@ -31,6 +31,14 @@ asan: deps
 test-asan: asan
 	ctest --preset asan -j $(JOBS)
 
+# Every test built with Debian's Clang in build/clang, warnings as errors.
+.PHONY: test-clang
+test-clang: deps
+	@scripts/install-deps.sh --extra clang
+	cmake --preset clang >/dev/null
+	cmake --build --preset clang -j $(JOBS)
+	ctest --preset clang -j $(JOBS)
+
 format:
 	find src tests bench tools fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
 
@@ -42,7 +50,7 @@ clean:
 FUZZ_SECONDS ?= 60
 .PHONY: fuzz
 fuzz: deps
-	@scripts/install-deps.sh --extra clang libclang-rt-14-dev
+	@scripts/install-deps.sh --extra clang libclang-rt-dev
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 	@set -e; for h in mission_reader interpreter compiler; do \

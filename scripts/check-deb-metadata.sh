@@ -26,7 +26,9 @@ if [ "$(id -u)" -eq 0 ]; then
   run_lintian=(setpriv --reuid=nobody --regid=nogroup --clear-groups
     env HOME=/tmp lintian --pedantic --display-info --fail-on none "$tree/$(basename "$deb")")
 fi
-"${run_lintian[@]}" >"$lintian_out" 2>&1 || fail "lintian did not run"
+# From the package's own folder: lintian goes back to the folder it started
+# in, which nobody may not enter (as /root is not).
+(cd "$tree" && "${run_lintian[@]}") >"$lintian_out" 2>&1 || fail "lintian did not run"
 sed 's/^/  | /' "$lintian_out"
 if grep -qE '^(E|W): ' "$lintian_out"; then fail "lintian reports errors or warnings"; fi
 rm -f "$lintian_out"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Proves the Debian package installs and starts on a clean Debian 12: builds a
-# minimal bookworm tree with debootstrap from the mirror this machine's apt
+# Proves the Debian package installs and starts on a clean Debian 12 (or the
+# release QV_SUITE names: trixie for Debian 13): builds a
+# minimal tree of that release with debootstrap from the mirror this machine's apt
 # uses, lets apt install the package there (so every library must come from the
 # Depends line), and starts the game in it. Then, as on a desktop, the MIME
 # database and the desktop entries' cache must know the game's mission files.
@@ -8,6 +9,7 @@
 # and about 0.5 GB, and removes the tree afterwards (QV_KEEP_CHROOT=1 keeps it).
 #
 #   scripts/check-package.sh [build/release/quorvexer_1.0.0_amd64.deb]
+#   QV_SUITE=trixie scripts/check-package.sh   # the same package on Debian 13
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +20,10 @@ if [ -z "$deb" ] || [ ! -f "$deb" ]; then
   echo "No package found: run make package first." >&2
   exit 1
 fi
+suite=${QV_SUITE:-bookworm}
+case "$suite" in
+  *[!a-z]* | "") echo "QV_SUITE must be a release's code name, such as trixie." >&2; exit 1 ;;
+esac
 root=${QV_CHROOT:-/tmp/clean}
 case "$root" in
   /?*) ;;
@@ -67,23 +73,26 @@ trap finish EXIT
 # /usr/games is on every Debian user's PATH.
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin:/usr/games HOME=/root LANG=C.UTF-8 "$@"; }
 
-# --- a clean bookworm ------------------------------------------------------
+# --- a clean tree of the release --------------------------------------------
 
-# The host's own Debian repositories for bookworm and its updates (apt reads
-# both sources formats for us); a plain Debian mirror when there are none.
+# The host's own Debian repositories for the release and its updates (apt reads
+# both sources formats for us); Debian's own mirrors when there are none.
 # shellcheck disable=SC2016 # $(...) are apt's fields, not the shell's
 host_repos() { apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(TARGET_OF)' 2>/dev/null |
-  awk '$3 == "deb" && $2 ~ /^bookworm(-updates|-security)?$/ { print $1, $2 }' | sort -u; }
+  awk -v s="$suite" '$3 == "deb" && ($2 == s || $2 == s "-updates" || $2 == s "-security") { print $1, $2 }' |
+  sort -u; }
 
 repos=$(host_repos)
-mirror=${QV_MIRROR:-$(awk '$2 == "bookworm" { print $1; exit }' <<<"$repos")}
+mirror=${QV_MIRROR:-$(awk -v s="$suite" '$2 == s { print $1; exit }' <<<"$repos")}
 mirror=${mirror:-http://deb.debian.org/debian}
-[ -n "$repos" ] || repos="$mirror bookworm"
+[ -n "$repos" ] || repos="$mirror $suite
+$mirror $suite-updates
+http://deb.debian.org/debian-security $suite-security"
 
 scripts/install-deps.sh --extra debootstrap
 remove_root
-echo "== debootstrap bookworm from $mirror into $root"
-debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
+echo "== debootstrap $suite from $mirror into $root"
+debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
   { tail -n 20 "$root.debootstrap.log" >&2; exit 1; }
 rm -f "$root.debootstrap.log"
 
@@ -192,4 +201,5 @@ if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
   exit 1
 fi
-echo "All checks passed on a clean Debian 12."
+# shellcheck disable=SC1091 # the tree's own release file
+echo "All checks passed on a clean $(. "$root/etc/os-release" && echo "$PRETTY_NAME")."

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -189,7 +190,8 @@ TEST_F(EditorWindow, TabOrderStartsAtTheDescription) {
     EXPECT_EQ(next, order[i]) << i;
   }
   f.show();
-  QApplication::setActiveWindow(&f);
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
   EXPECT_EQ(f.focusWidget(), f.Memo1);
   f.close();
 }
