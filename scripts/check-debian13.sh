@@ -17,8 +17,7 @@ cd "$(dirname "$0")/.."
 cache=$PWD/build/debian13
 root=$cache/tree
 ready=$cache/tree.ready
-mirror=${QV_MIRROR:-http://deb.debian.org/debian}
-security=${QV_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
+. scripts/host-mirrors.sh
 
 mounted_under() { awk -v r="$root" '$2 == r || index($2, r "/") == 1 { print $2 }' /proc/mounts; }
 

@@ -75,19 +75,12 @@ in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin:/usr/games 
 
 # --- a clean tree of the release --------------------------------------------
 
-# The host's own Debian repositories for the release and its updates (apt reads
-# both sources formats for us); Debian's own mirrors when there are none.
-# shellcheck disable=SC2016 # $(...) are apt's fields, not the shell's
-host_repos() { apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(TARGET_OF)' 2>/dev/null |
-  awk -v s="$suite" '$3 == "deb" && ($2 == s || $2 == s "-updates" || $2 == s "-security") { print $1, $2 }' |
-  sort -u; }
-
-repos=$(host_repos)
-mirror=${QV_MIRROR:-$(awk -v s="$suite" '$2 == s { print $1; exit }' <<<"$repos")}
-mirror=${mirror:-http://deb.debian.org/debian}
-[ -n "$repos" ] || repos="$mirror $suite
+# The release, its updates and its security suite, from the archives this
+# machine's apt uses.
+. scripts/host-mirrors.sh
+repos="$mirror $suite
 $mirror $suite-updates
-http://deb.debian.org/debian-security $suite-security"
+$security $suite-security"
 
 scripts/install-deps.sh --extra debootstrap
 remove_root
