@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTimer>
 #include <algorithm>
@@ -116,8 +117,13 @@ class Voice : public QObject {
   }
 
   void say(QWidget* window, const QString& text, bool chatter) {
-    // Chatter never waits: it is said when the voice is free, or not at all.
-    if (chatter && (chatterSilenced || !pending_.empty() || busy())) return;
+    // Chatter never waits: it is said when the voice is free, or not at all,
+    // except the latest line that names an address, kept for the next pause.
+    if (chatter) {
+      if (chatterSilenced) return;
+      if (!pending_.empty() || busy()) return holdIfItNamesAnAddress(window, text);
+      held_ = {};
+    }
     if (pending_.empty()) pendingSince_ = Clock::now();
     pending_.push_back({window, text});
     sayWaitingIfCalm();
@@ -163,6 +169,8 @@ class Voice : public QObject {
   explicit Voice(QObject* parent) : QObject(parent) {
     poll_.setSingleShot(true);
     connect(&poll_, &QTimer::timeout, this, &Voice::sayWaitingIfCalm);
+    heldPoll_.setSingleShot(true);
+    connect(&heldPoll_, &QTimer::timeout, this, &Voice::sayHeldWhenFree);
     parent->installEventFilter(this);
   }
 
@@ -188,6 +196,27 @@ class Voice : public QObject {
 
   bool busy() const { return Clock::now() < busyUntil_; }
 
+  // The chat room's addresses are how a player finds a server, so a chat line
+  // that names one is not dropped for being late: the newest such line waits
+  // until the voice is free, and takes the place of any older one.
+  void holdIfItNamesAnAddress(QWidget* window, const QString& text) {
+    static const QRegularExpression address(QStringLiteral(R"(\b\d{1,3}(\.\d{1,3}){3}\b)"));
+    if (!address.match(text).hasMatch()) return;
+    held_ = {window, text};
+    sayHeldWhenFree();
+  }
+
+  void sayHeldWhenFree() {
+    if (!held_.window || chatterSilenced) return;
+    if (!pending_.empty() || busy()) {
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(busyUntil_ - Clock::now());
+      heldPoll_.start(std::max<int>(kPollMs, static_cast<int>(left.count())));
+      return;
+    }
+    const Pending line = std::exchange(held_, {});
+    say(line.window, line.text, false);
+  }
+
   // The events Orca has likely not read yet.
   double& unread() {
     const auto now = Clock::now();
@@ -208,6 +237,8 @@ class Voice : public QObject {
   std::vector<Pending> pending_;
   Clock::time_point pendingSince_;
   QTimer poll_;
+  Pending held_;
+  QTimer heldPoll_;
   // The window the reader was last seen reading whole.
   QPointer<QObject> lastActivated_;
   double unread_ = 0;

@@ -133,16 +133,22 @@ TEST_F(Speech, LinesWaitForAModalDialogToClose) {
   EXPECT_TRUE(uitest::waitUntil([] { return heard == QStringList{"WELCOME HACKER"}; }, 8000));
 }
 
-TEST_F(Speech, ChatterGivesWayToRepliesAndIsSilencedByF7) {
+TEST_F(Speech, ChatterGivesWayToRepliesButItsNewestAddressWaitsAndF7SilencesIt) {
   Game& game = h.shell.game();
-  auto chat = [&] {
+  auto chat = [&](const char* line = "NEO: hello .") {
     const Chatter chatter;
-    game.addLine("NEO: hello .");
+    game.addLine(line);
   };
   quieten();
   game.addLine("Reply");
   chat();
   EXPECT_EQ(heardAfterSettling(), QStringList{"Reply"}) << "chatter over a reply";
+  chat("NEO: old 1.2.3.4 .");
+  heardAfterSettling();
+  chat("NEO: new 10.0.0.1 .");
+  EXPECT_EQ(heardAfterSettling(), QStringList{"Reply"});
+  EXPECT_TRUE(uitest::waitUntil([] { return heard.size() > 1; }, 8000));
+  EXPECT_EQ(heard, (QStringList{"Reply", "NEO: new 10.0.0.1 ."})) << "the newest address waits";
   settle();
   uitest::pressKey(h.shell.form2().Memo1, Qt::Key_Shift);  // cuts the reply short
   chat();
