@@ -14,7 +14,9 @@ cd "$(dirname "$0")/.."
 
 [ "$(id -u)" -eq 0 ] || { echo "Run as root: debootstrap and chroot need it." >&2; exit 1; }
 
-cache=$PWD/build/debian13
+# Resolved, so that the mounts under it are recognised in /proc/mounts even
+# when build/debian13 is a link to a tree kept elsewhere.
+cache=$(realpath -m build/debian13)
 root=$cache/tree
 ready=$cache/tree.ready
 . scripts/host-mirrors.sh
