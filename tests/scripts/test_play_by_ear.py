@@ -8,10 +8,10 @@ import unittest
 sys.dont_write_bytecode = True  # no cache files beside the script
 
 here = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location(
+found = importlib.util.spec_from_file_location(
     "play_by_ear", os.path.join(here, "..", "..", "scripts", "play-by-ear.py"))
-ear = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(ear)
+ear = importlib.util.module_from_spec(found)
+found.loader.exec_module(ear)
 
 BRIEFING = "PAPER TRAIL Veldmark Freight swears its ships carry only grain. Their cargo list says otherwise."
 
