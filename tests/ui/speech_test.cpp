@@ -24,12 +24,14 @@ int consoleEvents = 0;
 QObject* console = nullptr;
 
 void listen(QAccessibleEvent* event) {
-  if (console && event->object() == console) ++consoleEvents;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
   if (event->type() == QAccessible::Announcement) {
     heard << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+    return;  // said from the console, not a change of it
   }
+  if (console && event->object() == console) ++consoleEvents;
 #else
+  if (console && event->object() == console) ++consoleEvents;
   QAccessibleInterface* shown = event->accessibleInterface();
   if (event->type() == QAccessible::ObjectShow && shown &&
       shown->role() == QAccessible::Notification) {
