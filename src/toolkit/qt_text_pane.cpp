@@ -1,7 +1,6 @@
 #include "toolkit/qt_text_pane.h"
 
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
