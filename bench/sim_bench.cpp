@@ -11,7 +11,12 @@
 #include <functional>
 #include <vector>
 
+#include "commands/compiler.h"
 #include "fakes.h"
+#include "sim/population.h"
+#include "sim/programs.h"
+#include "sim/status.h"
+#include "sim/userfiles.h"
 #include "sim_world.h"
 
 namespace {
@@ -62,11 +67,11 @@ Medians alternate(int runs, const std::function<void()>& work, const std::functi
 
 void oneSecond(TestGame& t) {
   qv::Game& g = t.game;
-  g.JumpTimerTimer();
-  g.UserfiletimerTimer();
-  g.attacktimerTimer();
-  g.InfoTimerTimer();
-  for (int tick = 0; tick < kCodeTicksPerSecond; ++tick) g.CodeTimerTimer();
+  JumpTimerTimer(g);
+  UserfiletimerTimer(g);
+  attacktimerTimer(g);
+  InfoTimerTimer(g);
+  for (int tick = 0; tick < kCodeTicksPerSecond; ++tick) CodeTimerTimer(g);
 }
 
 // Outside the measured time: the clock moves on and the fake panes, which

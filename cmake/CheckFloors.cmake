@@ -6,7 +6,7 @@
 # The floors, lowest first; folders on one floor, joined by commas, may not
 # include each other.
 set(floor_number 0)
-foreach(folders "world" "assets" "toolkit" "terminal,commands,sim,missions" "app")
+foreach(folders "world" "assets" "toolkit" "sim" "commands,missions" "terminal" "app")
   string(REPLACE "," ";" names "${folders}")
   foreach(name IN LISTS names)
     set(floor_of_${name} ${floor_number})

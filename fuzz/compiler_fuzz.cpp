@@ -7,13 +7,15 @@
 #include <cstdlib>
 #include <string>
 
+#include "commands/compiler.h"
 #include "fakes.h"
 #include "fresh_game.h"
 #include "world/game_error.h"
+#include "world/generate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static qv::fuzz::FreshGame games(
-      [](qv::test::TestGame& prototype) { prototype.game.GenerateGame(); });
+      [](qv::test::TestGame& prototype) { GenerateGame(prototype.game); });
   qv::test::TestGame& t = games.fresh();
   const std::string input(reinterpret_cast<const char*>(data), size);
   std::size_t start = 0;
@@ -25,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::int32_t before = t.game.codeticks;
   try {
-    t.game.CompileProgram();
+    CompileProgram(t.game);
   } catch (const qv::GameError&) {
     if (t.timers.isEnabled(qv::TimerId::CodeTimer))
       std::abort();  // a failed compile starts nothing

@@ -9,9 +9,16 @@
 #include <cstdint>
 #include <string>
 
+#include "commands/chatroom.h"
+#include "commands/compiler.h"
 #include "fakes.h"
 #include "fresh_game.h"
+#include "sim/population.h"
+#include "sim/programs.h"
+#include "sim/userfiles.h"
+#include "terminal/interpreter.h"
 #include "world/game_error.h"
+#include "world/generate.h"
 #include "world_checks.h"
 
 namespace {
@@ -22,18 +29,18 @@ constexpr int kSecondsPerInput = 3;
 constexpr int kLinesPerInput = 16;
 
 void tickEverything(qv::Game& game) {
-  game.JumpTimerTimer();
-  game.UserfiletimerTimer();
-  game.attacktimerTimer();
-  game.ChatTimerTimer();
-  for (int i = 0; i < 33; ++i) game.CodeTimerTimer();
+  JumpTimerTimer(game);
+  UserfiletimerTimer(game);
+  attacktimerTimer(game);
+  ChatTimerTimer(game);
+  for (int i = 0; i < 33; ++i) CodeTimerTimer(game);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static qv::fuzz::FreshGame games(
-      [](qv::test::TestGame& prototype) { prototype.game.GenerateGame(); });
+      [](qv::test::TestGame& prototype) { GenerateGame(prototype.game); });
   qv::test::TestGame& t = games.fresh();
   const std::string input(reinterpret_cast<const char*>(data), size);
   std::size_t start = 0;
@@ -48,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       tickEverything(t.game);
     } else {
       try {
-        t.game.Interperetinput(line);
+        Interperetinput(t.game, line);
       } catch (const qv::GameError&) {
         // shown to the player in an error box; the game goes on
       }

@@ -28,10 +28,16 @@
 #include "app/qt_main_menu.h"
 #include "app/qt_ports.h"
 #include "app/qt_shell.h"
+#include "commands/chatroom.h"
+#include "commands/compiler.h"
 #include "commands/qt_compiler_window.h"
 #include "missions/mission_file.h"
 #include "missions/qt_editor_window.h"
+#include "sim/population.h"
+#include "sim/programs.h"
 #include "sim/qt_status_window.h"
+#include "sim/status.h"
+#include "sim/userfiles.h"
 #include "terminal/qt_game_window.h"
 
 namespace {
@@ -112,18 +118,18 @@ class Screenshots {
   void playScript() {
     qv::Game& game = shell_.game();
     enter("//chatroom");
-    for (int tick = 0; tick < 8; ++tick) game.ChatTimerTimer();
+    for (int tick = 0; tick < 8; ++tick) ChatTimerTimer(game);
     const auto& target = game.world.servers[targetServer()];
     enter("//dial " + std::to_string(target.phone));
     tickPopulation(3);
     enter("//whois");
     enter("//ls");
     enter("//create virus deleter");
-    for (int tick = 0; tick < 100'000 && game.codeticks > 0; ++tick) game.CodeTimerTimer();
+    for (int tick = 0; tick < 100'000 && game.codeticks > 0; ++tick) CodeTimerTimer(game);
     tickPopulation(3);
     enter("//logfile");
     enter("//Timers");
-    game.InfoTimerTimer();
+    InfoTimerTimer(game);
   }
 
   int targetServer() {
@@ -134,9 +140,9 @@ class Screenshots {
   void tickPopulation(int seconds) {
     qv::Game& game = shell_.game();
     for (int second = 0; second < seconds; ++second) {
-      game.JumpTimerTimer();
-      game.UserfiletimerTimer();
-      game.attacktimerTimer();
+      JumpTimerTimer(game);
+      UserfiletimerTimer(game);
+      attacktimerTimer(game);
     }
   }
 

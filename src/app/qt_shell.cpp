@@ -6,8 +6,10 @@
 #include "app/qt_main_menu.h"
 #include "app/qt_window_cycle.h"
 #include "commands/qt_compiler_window.h"
+#include "missions/lifecycle.h"
 #include "missions/qt_editor_window.h"
 #include "sim/qt_status_window.h"
+#include "sim/status.h"
 #include "terminal/qt_game_window.h"
 #include "toolkit/qt_announcer.h"
 #include "toolkit/qt_guard.h"
@@ -44,7 +46,7 @@ Shell::Shell(ShellOptions options)
   activation_ = std::make_unique<ActivationTracker>(
       form2_.get(),
       std::vector<QWidget*>{form1_.get(), form2_.get(), form4_.get(), form3_.get(), form5_.get()},
-      [this] { guard([this] { game_.FormActivate(); }); });
+      [this] { guard([this] { FormActivate(game_); }); });
   form2_->onShown = [this] { activation_->gameWindowShown(); };
   // The game's windows in F6 order: while the game window is open (the menu
   // and the editor are then hidden) the game, the compiler, the status.
@@ -82,7 +84,7 @@ void Shell::attachPorts() {
   form3_->onContentBuilt = [this] { compiler_.attach(form3_->Console); };
   form5_->onContentBuilt = [this] {
     status_.attach(form5_->Memo1);
-    guard([this] { game_.InfoTimerTimer(); });
+    guard([this] { InfoTimerTimer(game_); });
   };
   consoleVoice_ = std::make_unique<LineAnnouncer>(form2_.get());
   console_.speakLinesThrough(consoleVoice_.get());

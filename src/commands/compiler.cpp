@@ -2,23 +2,21 @@
 // digit timer that delivers the finished program to the hard drive, and the
 // small keyword language the player may type into the compiler window.
 
+#include "commands/compiler.h"
+
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "commands/command_rules.h"
 #include "commands/compiler_words.h"
+#include "world/console.h"
 #include "world/convert.h"
 #include "world/game.h"
 #include "world/saturate.h"
 
 namespace qv {
 namespace {
-
-constexpr std::int32_t kDeleterSize = 5;
-constexpr std::int32_t kThiefSize = 12;
-constexpr std::int32_t kTicksPerDifficulty = 50;
-constexpr std::int32_t kTicksPerSize = 30;
-constexpr std::int32_t kTickSpread = 80;
 
 constexpr std::string_view kProgramCreated = "Program created, upload to server to use";
 
@@ -118,59 +116,60 @@ std::vector<std::string_view> compilerKeywords() {
   return words;
 }
 
-void Game::createdeleter() {
-  programkind = "deleter";
-  type("Creating Deleter Virus().....");
-  randomcode(kDeleterSize);
+void createdeleter(Game& game) {
+  game.programkind = "deleter";
+  type(game, "Creating Deleter Virus().....");
+  randomcode(game, commands::kDeleterSize);
 }
 
-void Game::createthief() {
-  programkind = "thief";
-  type("Creating Thief Virus.....");
-  randomcode(kThiefSize);
+void createthief(Game& game) {
+  game.programkind = "thief";
+  type(game, "Creating Thief Virus.....");
+  randomcode(game, commands::kThiefSize);
 }
 
-void Game::randomcode(std::int32_t size) {
-  ports_.windows.showCompilerWindow();
-  ports_.timers.setEnabled(TimerId::CodeTimer, true);
-  reseed();
+void randomcode(Game& game, std::int32_t size) {
+  game.ports().windows.showCompilerWindow();
+  game.ports().timers.setEnabled(TimerId::CodeTimer, true);
+  game.reseed();
   // A new order replaces whatever was left of a program in progress.
-  const std::int64_t ticks = static_cast<std::int64_t>(random(kTickSpread)) +
-                             std::int64_t{kTicksPerDifficulty} * world.mission.difficulty +
-                             std::int64_t{kTicksPerSize} * size;
-  codeticks = clampToInt32(ticks);
-  type(" generating program... ");
+  const std::int64_t ticks =
+      static_cast<std::int64_t>(game.random(commands::kTickSpread)) +
+      std::int64_t{commands::kTicksPerDifficulty} * game.world.mission.difficulty +
+      std::int64_t{commands::kTicksPerSize} * size;
+  game.codeticks = clampToInt32(ticks);
+  type(game, " generating program... ");
 }
 
-void Game::CodeTimerTimer() {
-  if (codeticks <= 0) return;
-  --codeticks;
-  ports_.compiler.appendToLastLine(random(2) == 0 ? "0" : "1");
-  if (codeticks > 0) return;
+void CodeTimerTimer(Game& game) {
+  if (game.codeticks <= 0) return;
+  --game.codeticks;
+  game.ports().compiler.appendToLastLine(game.random(2) == 0 ? "0" : "1");
+  if (game.codeticks > 0) return;
 
-  ports_.compiler.appendLine(std::string(kProgramCreated));
-  const ProgramKind* kind = findProgramKind(programkind);
-  Tplayer& player = world.player;
+  game.ports().compiler.appendLine(std::string(kProgramCreated));
+  const ProgramKind* kind = findProgramKind(game.programkind);
+  Tplayer& player = game.world.player;
   if (kind == nullptr || player.filecount >= kHarddriveSlots) return;
   Afile& file = player.harddrive[player.filecount + 1];
   file.filetype = kind->kind;
-  file.name = drawRow(tables.wordlist) + std::string(kind->extension);
+  file.name = game.drawRow(game.tables.wordlist) + std::string(kind->extension);
   file.info.clear();
   ++player.filecount;
 }
 
-void Game::compilerConsoleKeyDown(int key) {
+void compilerConsoleKeyDown(Game& game, int key) {
   if (key != kReturnKey) return;
-  if (ports_.compiler.lastLine() == ":end") CompileProgram();
+  if (game.ports().compiler.lastLine() == ":end") CompileProgram(game);
 }
 
-void Game::CompileProgram() {
-  for (const std::string& line : ports_.compiler.lines()) {
+void CompileProgram(Game& game) {
+  for (const std::string& line : game.ports().compiler.lines()) {
     for (const Keyword& keyword : kKeywords) {
-      if (matches(keyword, line)) applyKeyword(keyword, line, codeticks);
+      if (matches(keyword, line)) applyKeyword(keyword, line, game.codeticks);
     }
   }
-  ports_.timers.setEnabled(TimerId::CodeTimer, true);
+  game.ports().timers.setEnabled(TimerId::CodeTimer, true);
 }
 
 }  // namespace qv

@@ -1,13 +1,16 @@
+#include "commands/files.h"
+
 #include <string>
 
-#include "commands/where.h"
+#include "commands/command_rules.h"
+#include "commands/on_server.h"
+#include "sim/programs.h"
+#include "world/console.h"
 #include "world/cp1252.h"
 #include "world/game.h"
 
 namespace qv {
 namespace {
-
-constexpr int kUploadPauseMs = 1000;
 
 // Room for one more file when count files are stored in capacity slots.
 bool hasRoom(std::int32_t count, int capacity) {
@@ -33,56 +36,57 @@ void removeFromDrive(Tplayer& player, int j) {
 
 }  // namespace
 
-void Game::listserverfiles() {
-  if (!onServer(world.player)) return;
-  const server& s = world.servers[world.player.currentserver];
-  type(s.name + "/ROOT/");
-  addLine("");
+void listserverfiles(Game& game) {
+  if (!onServer(game.world.player)) return;
+  const server& s = game.world.servers[game.world.player.currentserver];
+  type(game, s.name + "/ROOT/");
+  addLine(game, "");
   // Every slot is looked at, not only the first filecount.
   for (const Afile& file : s.files) {
-    if (!file.name.empty()) addLine(file.name);
+    if (!file.name.empty()) addLine(game, file.name);
   }
 }
 
-void Game::harddrive() {
-  type("Contents of ROOT/");
-  for (const Afile& file : world.player.harddrive) {
-    if (!file.name.empty()) addLine(file.name + "  :  " + file.filetype);
+void harddrive(Game& game) {
+  type(game, "Contents of ROOT/");
+  for (const Afile& file : game.world.player.harddrive) {
+    if (!file.name.empty()) addLine(game, file.name + "  :  " + file.filetype);
   }
 }
 
-void Game::download(const std::string& name) {
-  if (!onServer(world.player)) return;
-  const server& s = world.servers[world.player.currentserver];
-  Tplayer& player = world.player;
+void download(Game& game, const std::string& name) {
+  if (!onServer(game.world.player)) return;
+  const server& s = game.world.servers[game.world.player.currentserver];
+  Tplayer& player = game.world.player;
   // Every file of that name is copied while the drive has room.
   for (const Afile& file : s.files) {
     if (!hasRoom(player.filecount, kHarddriveSlots) || !holdsNamed(file, name)) continue;
-    type("Downloading file " + name + ".....");
+    type(game, "Downloading file " + name + ".....");
     player.harddrive[player.filecount + 1] = file;
     ++player.filecount;
-    type("Download of file " + name + " complete.");
-    if (isMissionTarget(world.mission, file)) addLine("you won the mission!");
+    type(game, "Download of file " + name + " complete.");
+    if (isMissionTarget(game.world.mission, file)) addLine(game, "you won the mission!");
   }
 }
 
-void Game::uploadfile(const std::string& name) {
-  if (!onServer(world.player)) return;
-  server& s = world.servers[world.player.currentserver];
-  for (const Afile& file : world.player.harddrive) {
+void uploadfile(Game& game, const std::string& name) {
+  if (!onServer(game.world.player)) return;
+  server& s = game.world.servers[game.world.player.currentserver];
+  for (const Afile& file : game.world.player.harddrive) {
     if (!holdsNamed(file, name) || !hasRoom(s.filecount, kServerFileSlots)) continue;
-    type("Uploading file: " + name + "............");
+    type(game, "Uploading file: " + name + "............");
     s.files[s.filecount + 1] = file;
-    ports().pace.sleep(kUploadPauseMs);
-    type("Upload complete");
+    game.ports().pace.sleep(commands::kUploadPauseMs);
+    type(game, "Upload complete");
     ++s.filecount;
     // The type word counts, not the name: a deleter starts its work.
-    if (file.filetype == "deleter") setServerStatus(world.player.currentserver, "Deleting");
+    if (file.filetype == "deleter")
+      setServerStatus(game, game.world.player.currentserver, "Deleting");
   }
 }
 
-void Game::deleteharddrive(const std::string& name) {
-  Tplayer& player = world.player;
+void deleteharddrive(Game& game, const std::string& name) {
+  Tplayer& player = game.world.player;
   // Every file of that name goes. After a removal the same slot number is
   // looked at again, since the next file has just moved down into it.
   int j = 1;
@@ -92,7 +96,7 @@ void Game::deleteharddrive(const std::string& name) {
       continue;
     }
     removeFromDrive(player, j);
-    type("file: " + name + "deleted from harddrive...");
+    type(game, "file: " + name + "deleted from harddrive...");
     --player.filecount;
   }
 }

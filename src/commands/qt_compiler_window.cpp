@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "commands/compiler.h"
 #include "toolkit/qt_guard.h"
 #include "toolkit/qt_keys.h"
 #include "toolkit/qt_look.h"
@@ -18,7 +19,7 @@ TForm3::TForm3(Game& game) : game_(game) {
   setWindowTitle(QStringLiteral("COMPILER..."));
   setFont(sansFont(11));
   placeWindow(this, {8, 508}, {402, 486}, kSizeableFrame);
-  CodeTimer = makeTimer(this, 30, [this] { game_.CodeTimerTimer(); });
+  CodeTimer = makeTimer(this, 30, [this] { CodeTimerTimer(game_); });
 }
 
 void TForm3::createContent() {
@@ -37,7 +38,7 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Console && event->type() == QEvent::KeyPress) {
     // The game reads the last line before Return starts a new one.
     const int key = keyDownCode(*static_cast<QKeyEvent*>(event));
-    guard([&] { game_.compilerConsoleKeyDown(key); });
+    guard([&] { compilerConsoleKeyDown(game_, key); });
   }
   return QWidget::eventFilter(watched, event);
 }

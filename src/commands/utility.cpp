@@ -2,9 +2,13 @@
 // and the switches for the status window, the compiler window and the two
 // timer-log panels.
 
+#include "commands/utility.h"
+
 #include <string>
 #include <string_view>
 
+#include "commands/command_rules.h"
+#include "world/console.h"
 #include "world/game.h"
 
 namespace qv {
@@ -15,37 +19,37 @@ constexpr std::string_view kBankHost = "www.ashcombe-savings.example";
 
 }  // namespace
 
-void Game::bankaccount() {
+void bankaccount(Game& game) {
   // The pauses stand for the bank's answers; the whole program waits them out.
   const std::string host(kBankHost);
-  auto pause = [this](int milliseconds) { ports_.pace.sleep(milliseconds); };
-  type("accessing " + host + "\\accounts\\personal\\balance.asp ...");
-  pause(400);
-  type("Bank server contacted");
-  type("Please enter pin number: ********");
-  pause(800);
-  type("Please enter online code: ***********-*****");
-  pause(400);
-  type("Processing... ");
-  pause(1500);
-  type("You are now logged onto your account...");
-  type("Your current balance is: " + std::to_string(world.player.money) + "$");
-  pause(500);
-  type("Logging off of " + host);
+  auto pause = [&game](int milliseconds) { game.ports().pace.sleep(milliseconds); };
+  type(game, "accessing " + host + "\\accounts\\personal\\balance.asp ...");
+  pause(commands::kBankContactMs);
+  type(game, "Bank server contacted");
+  type(game, "Please enter pin number: ********");
+  pause(commands::kBankPinMs);
+  type(game, "Please enter online code: ***********-*****");
+  pause(commands::kBankCodeMs);
+  type(game, "Processing... ");
+  pause(commands::kBankProcessingMs);
+  type(game, "You are now logged onto your account...");
+  type(game, "Your current balance is: " + std::to_string(game.world.player.money) + "$");
+  pause(commands::kBankLogOffMs);
+  type(game, "Logging off of " + host);
 }
 
-void Game::logfile() {
-  auto& windows = ports_.windows;
+void logfile(Game& game) {
+  auto& windows = game.ports().windows;
   windows.setStatusWindowVisible(!windows.statusWindowVisible());
 }
 
-void Game::NotePad() {
-  ports_.windows.showCompilerWindow();
+void NotePad(Game& game) {
+  game.ports().windows.showCompilerWindow();
 }
 
-void Game::ToggleTimers() {
+void ToggleTimers(Game& game) {
   // Memo2 decides for the pair, so the panels always move together.
-  auto& windows = ports_.windows;
+  auto& windows = game.ports().windows;
   windows.setLogPanelsVisible(!windows.logPanelsVisible());
 }
 

@@ -2,10 +2,13 @@
 // whose stay has run out tries to move to a random free slot on another
 // server. Every attempt also cools the suspicion of all servers.
 
+#include "sim/population.h"
+
 #include <cstdint>
 #include <string_view>
 
 #include "sim/sim_rules.h"
+#include "world/console.h"
 #include "world/game.h"
 #include "world/saturate.h"
 
@@ -45,7 +48,8 @@ bool canMove(const user& u) {
 void coolOnAttempt(Game& game, server& host) {
   game.reseed();
   sim::coolSuspicion(
-      host.suspicion, [&game] { return game.random(10); }, [&game] { return game.random(3); });
+      host.suspicion, [&game] { return game.random(sim::kAttemptHighDraw); },
+      [&game] { return game.random(sim::kAttemptMiddleDraw); });
 }
 
 // A free slot has every field empty or zero.
@@ -63,32 +67,32 @@ void freeSlot(user& u) {
 
 }  // namespace
 
-void Game::JumpTimerTimer() {
+void JumpTimerTimer(Game& game) {
   for (int i = 1; i <= kServerCount; ++i) {
     for (int j = 1; j <= kUserSlots; ++j) {
       // Read afresh at each visit: a user who just moved here from an earlier
       // slot is counted down, or moves again, in this same tick.
-      user& slot = world.servers[i].users[j];
+      user& slot = game.world.servers[i].users[j];
       if (!canMove(slot)) continue;
-      if (slot.jumptime <= 0 && !slot.role.empty()) JumpUser(i, j);
+      if (slot.jumptime <= 0 && !slot.role.empty()) JumpUser(game, i, j);
       if (slot.jumptime > 0) --slot.jumptime;
     }
   }
 }
 
-void Game::JumpUser(int serverIndex, int slot) {
-  for (server& host : world.servers) coolOnAttempt(*this, host);
+void JumpUser(Game& game, int serverIndex, int slot) {
+  for (server& host : game.world.servers) coolOnAttempt(game, host);
 
-  reseed();
-  const int d = random(kServerCount) + 1;
-  const int s = random(kUserSlots) + 1;
-  const std::int32_t leftSuspicion = world.servers[serverIndex].suspicion;
+  game.reseed();
+  const int d = game.random(kServerCount) + 1;
+  const int s = game.random(kUserSlots) + 1;
+  const std::int32_t leftSuspicion = game.world.servers[serverIndex].suspicion;
 
-  user& source = world.servers[serverIndex].users[slot];
-  user& target = world.servers[d].users[s];
+  user& source = game.world.servers[serverIndex].users[slot];
+  user& target = game.world.servers[d].users[s];
   if (!target.nickname.empty() || d == serverIndex) return;
 
-  ports_.jumpLog.appendLine("Jump Timer processing: " + sim::slotTag(serverIndex, slot));
+  game.ports().jumpLog.appendLine("Jump Timer processing: " + sim::slotTag(serverIndex, slot));
   target.role = source.role;
   target.ip = source.ip;
   target.nickname = source.nickname;
@@ -96,12 +100,13 @@ void Game::JumpUser(int serverIndex, int slot) {
   target.downloadtime = source.downloadtime;
   target.deletetime = source.deletetime;
   target.filecount = source.filecount;
-  if (world.player.currentserver == d) type(target.nickname + " joined the server.");
-  if (world.player.currentserver == serverIndex) type(target.nickname + " has left the server.");
+  if (game.world.player.currentserver == d) type(game, target.nickname + " joined the server.");
+  if (game.world.player.currentserver == serverIndex)
+    type(game, target.nickname + " has left the server.");
   for (int f = 1; f <= kUserFileSlots; ++f) target.files[f] = source.files[f];
 
   if (const StayRule* rule = stayRuleFor(target.role)) {
-    const std::int64_t stay = std::int64_t{rule->base} - random(rule->spread) +
+    const std::int64_t stay = std::int64_t{rule->base} - game.random(rule->spread) +
                               std::int64_t{rule->suspicionFactor} * leftSuspicion;
     target.jumptime = clampToInt32(stay);
   }

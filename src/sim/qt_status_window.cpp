@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "sim/status.h"
 #include "toolkit/qt_announcer.h"
 #include "toolkit/qt_look.h"
 #include "toolkit/qt_text_area.h"
@@ -21,7 +22,7 @@ TForm5::TForm5(Game& game) : game_(game) {
   buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
   setPalette(buttonFace);
   setAutoFillBackground(true);
-  InfoTimer = makeTimer(this, 1000, [this] { game_.InfoTimerTimer(); });
+  InfoTimer = makeTimer(this, 1000, [this] { InfoTimerTimer(game_); });
   InfoTimer->start();
 }
 

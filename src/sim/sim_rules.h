@@ -10,6 +10,29 @@ namespace qv::sim {
 
 // No server stays more suspicious than this after a cooling pass.
 constexpr std::int32_t kMaxSuspicion = 100;
+// The cooling bands: high from here up to kMaxSuspicion, middle from
+// kMiddleBandFloor below it, low from 1 below that.
+constexpr std::int32_t kHighBandFloor = 51;
+constexpr std::int32_t kMiddleBandFloor = 21;
+// A move attempt cools by Random(10) in the high band, Random(3) in the middle.
+constexpr std::int32_t kAttemptHighDraw = 10;
+constexpr std::int32_t kAttemptMiddleDraw = 3;
+// The programs' tick cools by these in the high and the middle band.
+constexpr std::int32_t kProgramsHighDrop = 3;
+constexpr std::int32_t kProgramsMiddleDrop = 2;
+
+// What the programs' work costs their server in suspicion.
+constexpr std::int32_t kDeleterCost = 3;         // per file a deleter removes
+constexpr std::int32_t kThiefCost = 5;           // per theft
+constexpr std::int32_t kEmptiedServerCost = 20;  // once, when a server is left empty
+// A deleter makes Random(10) + 1 passes a tick; a thief takes Random(1000).
+constexpr std::int32_t kDeleterPassDraw = 10;
+constexpr std::int32_t kTheftDraw = 1000;
+
+// What the users' file activity costs their server in suspicion.
+constexpr std::int32_t kUploadCost = 5;
+constexpr std::int32_t kDownloadCost = 1;
+constexpr std::int32_t kDeleteCost = 5;
 
 // Both coolings (per move attempt and per program tick) lower a server's
 // suspicion by an amount that depends on its band, then cap it. 0 or less,
@@ -17,11 +40,11 @@ constexpr std::int32_t kMaxSuspicion = 100;
 // when the value is in its band, so a drawn amount draws only then.
 template <typename HighDrop, typename MiddleDrop>
 void coolSuspicion(std::int32_t& suspicion, HighDrop highDrop, MiddleDrop middleDrop) {
-  if (suspicion >= 51 && suspicion <= 100) {
+  if (suspicion >= kHighBandFloor && suspicion <= kMaxSuspicion) {
     addTo(suspicion, -std::int64_t{highDrop()});
-  } else if (suspicion >= 21 && suspicion <= 50) {
+  } else if (suspicion >= kMiddleBandFloor && suspicion < kHighBandFloor) {
     addTo(suspicion, -std::int64_t{middleDrop()});
-  } else if (suspicion >= 1 && suspicion <= 20) {
+  } else if (suspicion >= 1 && suspicion < kMiddleBandFloor) {
     addTo(suspicion, -1);
   }
   if (suspicion > kMaxSuspicion) suspicion = kMaxSuspicion;

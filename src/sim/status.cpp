@@ -1,5 +1,7 @@
 // The status window's text, rebuilt from scratch every second.
 
+#include "sim/status.h"
+
 #include <string>
 
 #include "world/game.h"
@@ -15,15 +17,15 @@ void addFileHealth(TextPane& pane, const std::string& label, std::int32_t stable
 
 }  // namespace
 
-void Game::InfoTimerTimer() {
-  TextPane& pane = ports_.status;
+void InfoTimerTimer(Game& game) {
+  TextPane& pane = game.ports().status;
   pane.clear();
-  const Tplayer& player = world.player;
+  const Tplayer& player = game.world.player;
   addFileHealth(pane, "Config.sys", player.configstable);
   addFileHealth(pane, "Commands.sys", player.commandsstable);
   if (player.currentserver >= 1 && player.currentserver <= kServerCount) {
     pane.appendLine("Current server suspicion: " +
-                    std::to_string(world.servers[player.currentserver].suspicion));
+                    std::to_string(game.world.servers[player.currentserver].suspicion));
   }
 }
 

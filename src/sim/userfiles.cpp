@@ -2,10 +2,13 @@
 // server where it sits, each on its own countdown. A countdown fires when it
 // reaches -1, so a reset value of N means the activity comes N + 1 ticks later.
 
+#include "sim/userfiles.h"
+
 #include <cstdint>
 #include <string_view>
 
 #include "sim/sim_rules.h"
+#include "world/console.h"
 #include "world/game.h"
 #include "world/saturate.h"
 
@@ -13,9 +16,6 @@ namespace qv {
 namespace {
 
 constexpr std::int32_t kFired = -1;
-constexpr std::int32_t kUploadCost = 5;
-constexpr std::int32_t kDownloadCost = 1;
-constexpr std::int32_t kDeleteCost = 5;
 
 // A countdown's next value: base - Random(spread).
 struct Reset {
@@ -61,76 +61,76 @@ void countDown(std::int32_t& countdown) {
 
 }  // namespace
 
-void Game::UserfiletimerTimer() {
-  reseed();
+void UserfiletimerTimer(Game& game) {
+  game.reseed();
   for (int i = 1; i <= kServerCount; ++i) {
     for (int j = 1; j <= kUserSlots; ++j) {
-      user& u = world.servers[i].users[j];
+      user& u = game.world.servers[i].users[j];
       // Free slots count down too and come to rest at -1.
       countDown(u.uploadtime);
       countDown(u.downloadtime);
       countDown(u.deletetime);
       if (u.nickname.empty()) continue;
       if (u.uploadtime == kFired) {
-        userupload(i, j);
-        ports_.fileLog.appendLine("File Timer upload: " + sim::slotTag(i, j));
-        resetCountdown(*this, u.uploadtime, u.role, &PaceRule::upload);
+        userupload(game, i, j);
+        game.ports().fileLog.appendLine("File Timer upload: " + sim::slotTag(i, j));
+        resetCountdown(game, u.uploadtime, u.role, &PaceRule::upload);
       }
       if (u.downloadtime == kFired) {
-        userdownload(i, j);
-        ports_.fileLog.appendLine("File Timer download: " + sim::slotTag(i, j));
-        resetCountdown(*this, u.downloadtime, u.role, &PaceRule::download);
+        userdownload(game, i, j);
+        game.ports().fileLog.appendLine("File Timer download: " + sim::slotTag(i, j));
+        resetCountdown(game, u.downloadtime, u.role, &PaceRule::download);
       }
       if (u.deletetime == kFired) {
-        ports_.fileLog.appendLine("File Timer Delete: " + sim::slotTag(i, j));
-        userdelete(i, j);
-        resetCountdown(*this, u.deletetime, u.role, &PaceRule::remove);
+        game.ports().fileLog.appendLine("File Timer Delete: " + sim::slotTag(i, j));
+        userdelete(game, i, j);
+        resetCountdown(game, u.deletetime, u.role, &PaceRule::remove);
       }
     }
   }
-  ports_.fileLog.appendLine("File Timer has completed a full 30 server loop!");
+  game.ports().fileLog.appendLine("File Timer has completed a full 30 server loop!");
 }
 
-void Game::userupload(int serverIndex, int slot) {
-  server& host = world.servers[serverIndex];
+void userupload(Game& game, int serverIndex, int slot) {
+  server& host = game.world.servers[serverIndex];
   user& u = host.users[slot];
   if (host.filecount >= kServerFileSlots || u.filecount <= 0) return;
-  const int f = random(u.filecount) + 1;
+  const int f = game.random(u.filecount) + 1;
   const Afile& copy = sim::appendCopy(host.files, host.filecount, u.files[f]);
-  addTo(host.suspicion, kUploadCost);
-  if (world.player.currentserver == serverIndex) {
-    addLine(u.nickname + " uploaded file: " + copy.name);
+  addTo(host.suspicion, sim::kUploadCost);
+  if (game.world.player.currentserver == serverIndex) {
+    addLine(game, u.nickname + " uploaded file: " + copy.name);
   }
 }
 
-void Game::userdownload(int serverIndex, int slot) {
-  server& host = world.servers[serverIndex];
+void userdownload(Game& game, int serverIndex, int slot) {
+  server& host = game.world.servers[serverIndex];
   user& u = host.users[slot];
   if (u.filecount >= kUserFileSlots || host.filecount <= 0) return;
-  const int r = random(host.filecount);
+  const int r = game.random(host.filecount);
   const Afile& copy = sim::appendCopy(u.files, u.filecount, host.files[r + 1]);
-  addTo(host.suspicion, kDownloadCost);
-  if (world.player.currentserver == serverIndex) {
-    addLine(u.nickname + " has downloaded file: " + copy.name);
+  addTo(host.suspicion, sim::kDownloadCost);
+  if (game.world.player.currentserver == serverIndex) {
+    addLine(game, u.nickname + " has downloaded file: " + copy.name);
   }
 }
 
-void Game::userdelete(int serverIndex, int slot) {
-  server& host = world.servers[serverIndex];
+void userdelete(Game& game, int serverIndex, int slot) {
+  server& host = game.world.servers[serverIndex];
   const user& u = host.users[slot];
   if (host.filecount <= 0) return;
   // r is 0..n-1 and 0 spares everything: the last occupied slot is never
   // chosen, so a server with one file loses none.
-  const int r = random(host.filecount);
+  const int r = game.random(host.filecount);
   if (r == 0) return;
   const std::string name = host.files[r].name;
   // The mission's target file is never deleted by users.
-  if (name.empty() || name == world.mission.filename) return;
+  if (name.empty() || name == game.world.mission.filename) return;
   sim::removeServerFile(host, r);
-  if (world.player.currentserver == serverIndex) {
-    addLine("file: " + name + " deleted from server by " + u.nickname);
+  if (game.world.player.currentserver == serverIndex) {
+    addLine(game, "file: " + name + " deleted from server by " + u.nickname);
   }
-  addTo(host.suspicion, kDeleteCost);
+  addTo(host.suspicion, sim::kDeleteCost);
 }
 
 }  // namespace qv

@@ -1,7 +1,17 @@
+#include "terminal/interpreter.h"
+
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "commands/chatroom.h"
+#include "commands/compiler.h"
+#include "commands/connection.h"
+#include "commands/files.h"
+#include "commands/recon.h"
+#include "commands/utility.h"
+#include "missions/lifecycle.h"
+#include "sim/programs.h"
 #include "terminal/command_words.h"
 #include "world/convert.h"
 #include "world/cp1252.h"
@@ -40,7 +50,7 @@ struct Command {
 constexpr std::array<Command, 24> kCommands{{
   // literal                   match                    arg  len  server exceptLine  action
   {"//terminate",              Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.FormClose(); }},
+   [](Game& g, const std::string&) { FormClose(g); }},
   {"//difficultyeasy",         Match::WholeLine,         0,  0,  false, "",
    [](Game& g, const std::string&) { g.world.mission.difficulty = 1; }},
   {"//difficultynorm",         Match::WholeLine,         0,  0,  false, "",
@@ -48,45 +58,45 @@ constexpr std::array<Command, 24> kCommands{{
   {"//difficultyhard",         Match::WholeLine,         0,  0,  false, "",
    [](Game& g, const std::string&) { g.world.mission.difficulty = 3; }},
   {"//dial",                   Match::Prefix,            8, 10,  false, "",
-   [](Game& g, const std::string& a) { g.DialServer(StrToInt(a)); }},
+   [](Game& g, const std::string& a) { DialServer(g, StrToInt(a)); }},
   {"//chatroom",               Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.Chatroom(); }},
+   [](Game& g, const std::string&) { Chatroom(g); }},
   {"//logoff",                 Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.LogOff(); }},
+   [](Game& g, const std::string&) { LogOff(g); }},
   {"//servername",             Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.servername(); }},
+   [](Game& g, const std::string&) { servername(g); }},
   {"//clear",                  Match::WholeLine,         0,  0,  false, "",
    [](Game& g, const std::string&) { g.ports().console.clear(); }},
   {"//harddrive",              Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.harddrive(); }},
+   [](Game& g, const std::string&) { harddrive(g); }},
   {"//create virus deleter",   Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.createdeleter(); }},
+   [](Game& g, const std::string&) { createdeleter(g); }},
   {"//create virus thief",     Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.createthief(); }},
+   [](Game& g, const std::string&) { createthief(g); }},
   {"//logfile",                Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.logfile(); }},
+   [](Game& g, const std::string&) { logfile(g); }},
   {"//notepad",                Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.NotePad(); }},
+   [](Game& g, const std::string&) { NotePad(g); }},
   {"//delete harddrive",       Match::Prefix,           20, 50,  false, "",
-   [](Game& g, const std::string& a) { g.deleteharddrive(a); }},
+   [](Game& g, const std::string& a) { deleteharddrive(g, a); }},
   {"//Timers",                 Match::WholeLineAnyCase,  0,  0,  false, "",
-   [](Game& g, const std::string&) { g.ToggleTimers(); }},
+   [](Game& g, const std::string&) { ToggleTimers(g); }},
   {"//idip",                   Match::Prefix,            8, 15,  false, "",
-   [](Game& g, const std::string& a) { g.IdIp(a); }},
+   [](Game& g, const std::string& a) { IdIp(g, a); }},
   {"//spyreport",              Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.spyreport(); }},
+   [](Game& g, const std::string&) { spyreport(g); }},
   {"//bankaccount",            Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.bankaccount(); }},
+   [](Game& g, const std::string&) { bankaccount(g); }},
   {"//whois",                  Match::WholeLine,         0,  0,  false, "",
-   [](Game& g, const std::string&) { g.WhoIs(); }},
+   [](Game& g, const std::string&) { WhoIs(g); }},
   {"//ls",                     Match::WholeLine,         0,  0,  true,  "",
-   [](Game& g, const std::string&) { g.listserverfiles(); }},
+   [](Game& g, const std::string&) { listserverfiles(g); }},
   {"//who",                    Match::Prefix,            7, 30,  true,  "//whois",
-   [](Game& g, const std::string& a) { g.who(a); }},
+   [](Game& g, const std::string& a) { who(g, a); }},
   {"//download",               Match::Prefix,           12, 50,  true,  "",
-   [](Game& g, const std::string& a) { g.download(a); }},
+   [](Game& g, const std::string& a) { download(g, a); }},
   {"//uploadfile",             Match::Prefix,           14, 50,  true,  "",
-   [](Game& g, const std::string& a) { g.uploadfile(a); }},
+   [](Game& g, const std::string& a) { uploadfile(g, a); }},
 }};
 // clang-format on
 
@@ -120,7 +130,7 @@ std::vector<std::string_view> interpreterLiterals() {
   return literals;
 }
 
-void Game::Interperetinput(const std::string& typed) {
+void Interperetinput(Game& game, const std::string& typed) {
   const std::string line = cp1252::lowerCase(typed);
   // The server-only group is decided once, when its first row is reached,
   // so a connection made by an earlier row of the same line counts.
@@ -129,14 +139,23 @@ void Game::Interperetinput(const std::string& typed) {
   for (const Command& command : kCommands) {
     if (command.serverOnly) {
       if (!groupDecided) {
-        const std::int32_t where = world.player.currentserver;
+        const std::int32_t where = game.world.player.currentserver;
         onServer = where != kNotConnected && where != kInChatroom;
         groupDecided = true;
       }
       if (!onServer) continue;
     }
-    if (matches(command, line)) command.action(*this, argumentOf(command, line));
+    if (matches(command, line)) command.action(game, argumentOf(command, line));
   }
+}
+
+void consoleKeyDown(Game& game, int key, const std::vector<std::string>& inputLines) {
+  if (key != kReturnKey || inputLines.empty()) return;
+  // One final empty line is skipped: Return on a fresh empty line repeats the
+  // command above it.
+  std::size_t last = inputLines.size() - 1;
+  if (inputLines[last].empty() && last > 0) --last;
+  Interperetinput(game, inputLines[last]);
 }
 
 }  // namespace qv

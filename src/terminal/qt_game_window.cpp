@@ -5,6 +5,12 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include "commands/chatroom.h"
+#include "missions/lifecycle.h"
+#include "sim/population.h"
+#include "sim/programs.h"
+#include "sim/userfiles.h"
+#include "terminal/interpreter.h"
 #include "toolkit/qt_announcer.h"
 #include "toolkit/qt_guard.h"
 #include "toolkit/qt_keys.h"
@@ -40,7 +46,7 @@ TForm2::TForm2(Game& game) : game_(game) {
   setWindowTitle(QStringLiteral("RELAY://terminus/172.16.40.9/Hub~/"));
   placeWindow(this, {409, 508}, {873, 486}, kSizeableFrame);
   createTimers();
-  guard([this] { game_.FormCreate(); });
+  guard([this] { FormCreate(game_); });
 }
 
 void TForm2::createContent() {
@@ -65,13 +71,13 @@ void TForm2::createContent() {
 }
 
 void TForm2::createTimers() {
-  JumpTimer = makeTimer(this, 999, [this] { game_.JumpTimerTimer(); });
+  JumpTimer = makeTimer(this, 999, [this] { JumpTimerTimer(game_); });
   ChatTimer = makeTimer(this, 1001, [this] {
     const Chatter chatter;
-    game_.ChatTimerTimer();
+    ChatTimerTimer(game_);
   });
-  Userfiletimer = makeTimer(this, 1000, [this] { game_.UserfiletimerTimer(); });
-  attacktimer = makeTimer(this, 1000, [this] { game_.attacktimerTimer(); });
+  Userfiletimer = makeTimer(this, 1000, [this] { UserfiletimerTimer(game_); });
+  attacktimer = makeTimer(this, 1000, [this] { attacktimerTimer(game_); });
   attacktimer->start();
 }
 
@@ -80,7 +86,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     // The game reads the input line before the key takes its effect; the
     // key then goes on as usual (a new line in the input area).
     const int key = keyDownCode(*static_cast<QKeyEvent*>(event));
-    guard([&] { game_.consoleKeyDown(key, rawLines(*Memo1)); });
+    guard([&] { consoleKeyDown(game_, key, rawLines(*Memo1)); });
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -104,7 +110,7 @@ void TForm2::showEvent(QShowEvent* event) {
 void TForm2::closeEvent(QCloseEvent* event) {
   // The game's close handler hides the window and shows the menu itself.
   event->ignore();
-  guard([this] { game_.FormClose(); });
+  guard([this] { FormClose(game_); });
 }
 
 }  // namespace qv

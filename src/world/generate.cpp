@@ -1,3 +1,5 @@
+#include "world/generate.h"
+
 #include <span>
 #include <string>
 
@@ -152,24 +154,24 @@ void addChatAddresses(Game& game, int target) {
 
 }  // namespace
 
-void Game::GenerateGame() {
-  TextPane& console = ports().console;
-  reseed();
+void GenerateGame(Game& game) {
+  TextPane& console = game.ports().console;
+  game.reseed();
   console.replaceLastLine("Creating servers...");
   console.appendLine("");
-  startPlayer(world.player);
+  startPlayer(game.world.player);
   for (int i = 1; i <= kServerCount; ++i) {
     console.replaceLastLine(counterLine(i));
-    createServer(*this, world.servers[i]);
+    createServer(game, game.world.servers[i]);
   }
-  const int target = placeTarget(*this);
+  const int target = placeTarget(game);
   console.appendLine("Populating Servers...");
   console.appendLine("");
   for (int i = 1; i <= kServerCount; ++i) {
     console.replaceLastLine(counterLine(i));
-    populateServer(*this, world.servers[i]);
+    populateServer(game, game.world.servers[i]);
   }
-  addChatAddresses(*this, target);
+  addChatAddresses(game, target);
 }
 
 }  // namespace qv

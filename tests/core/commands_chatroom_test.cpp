@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "commands/chatroom.h"
+#include "commands/command_rules.h"
 #include "commands_world.h"
+#include "world/console.h"
 #include "world/cp1252.h"
 
 namespace qv {
@@ -28,7 +31,7 @@ struct Chat : ::testing::Test {
     for (std::int64_t ms = test::kNoonishMs;; ++ms) {
       Random r;
       r.reseed(ms);
-      if (r(29) == crowd) {
+      if (r(commands::kCrowdDraw) == crowd) {
         t.pace.now = ms - typingMs;
         return;
       }
@@ -39,7 +42,7 @@ struct Chat : ::testing::Test {
   int ticksUntilALine(int limit = 40) {
     const std::size_t before = t.console.content.size();
     for (int tick = 1; tick <= limit; ++tick) {
-      t.game.ChatTimerTimer();
+      ChatTimerTimer(t.game);
       if (t.console.content.size() != before) return tick;
     }
     return 0;
@@ -55,7 +58,7 @@ TEST_F(Chat, EnteringDrawsTheCrowdInOrderAfterReseeding) {
   // The generator is reseeded after the entry line has been typed.
   Random r;
   r.reseed(test::kNoonishMs + kTypingStepMs * static_cast<std::int64_t>(kEntryLine.size()));
-  const std::int32_t crowd = r(29);
+  const std::int32_t crowd = r(commands::kCrowdDraw);
   EXPECT_EQ(t.console.content,
             (Lines{kEntryLine, std::to_string(crowd) + " users currently in the chatroom."}));
   EXPECT_EQ(t.world().chatroom.usercount, crowd);
@@ -64,7 +67,7 @@ TEST_F(Chat, EnteringDrawsTheCrowdInOrderAfterReseeding) {
     std::string ip;
     for (int part = 0; part < 4; ++part) ip += (part ? "." : "") + std::to_string(r(256));
     const std::string nickname = t.game.tables.NameList[static_cast<std::size_t>(r(5))];
-    const std::int32_t talktime = r(20);
+    const std::int32_t talktime = r(commands::kFirstTalkDraw);
     EXPECT_EQ(slot(i).role, role);
     EXPECT_EQ(slot(i).ip, ip);
     EXPECT_EQ(slot(i).nickname, nickname);
@@ -95,31 +98,32 @@ TEST_F(Chat, FirstLineComesAtTalktimePlusTwoTicks) {
   slot(1) = chatuser{"Hacker", "1.1.1.1", "Zoe", 0};
   EXPECT_EQ(ticksUntilALine(), 2);
 
-  slot(1).talktime = 19;
+  slot(1).talktime = commands::kFirstTalkDraw - 1;  // the longest first wait drawn
   for (int i = 2; i <= kChatSlots; ++i) slot(i) = chatuser{};
-  EXPECT_EQ(ticksUntilALine(), 21);
+  EXPECT_EQ(ticksUntilALine(), commands::kFirstTalkDraw + 1);
 }
 
 TEST_F(Chat, GapAfterSpeakingIsTheNewTalktimePlusOne) {
   slot(1) = chatuser{"Hacker", "1.1.1.1", "Zoe", -1};
   ASSERT_EQ(ticksUntilALine(), 1);
   // The tick that spoke already counted the new value down once; a value of
-  // 6 therefore shows as 5 here and the next line comes 7 ticks later.
+  // N therefore shows as N - 1 here and the next line comes N + 1 ticks later.
   const std::int32_t drawn = slot(1).talktime + 1;
-  EXPECT_GE(drawn, 6);
-  EXPECT_LE(drawn, 25);
+  constexpr std::int32_t kShortest = commands::kTalkPauseMax - commands::kTalkPauseDraw + 1;
+  EXPECT_GE(drawn, kShortest);
+  EXPECT_LE(drawn, commands::kTalkPauseMax);
   EXPECT_EQ(ticksUntilALine(), drawn + 1);
 
-  slot(1).talktime = 6 - 1;
-  EXPECT_EQ(ticksUntilALine(), 7);
+  slot(1).talktime = kShortest - 1;
+  EXPECT_EQ(ticksUntilALine(), kShortest + 1);
 }
 
 TEST_F(Chat, ChatterIsUpperCasedNicknameWordsEachWithABlankAndAFullStop) {
   t.game.tables.wordlist = {"w"};
   slot(1) = chatuser{"Hacker", "1.1.1.1", "zo\xE9x", -1};  // cp1252 e acute
   Random r = t.game.random;
-  const std::int32_t words = r(30);
-  t.game.ChatTimerTimer();
+  const std::int32_t words = r(commands::kWordsDraw);
+  ChatTimerTimer(t.game);
   std::string expected = "ZO\xC9X: ";
   for (int w = 0; w < words; ++w) expected += "w ";
   EXPECT_EQ(t.console.content, (Lines{expected + "."}));
@@ -156,7 +160,7 @@ TEST_F(Chat, SlotsOfALargerEarlierVisitKeepTalking) {
   for (int i = 1; i <= 5; ++i) slot(i).talktime = 100;
   for (int i = 16; i <= kChatSlots; ++i) slot(i) = chatuser{};
   for (int i = 6; i < 15; ++i) slot(i) = chatuser{};
-  t.game.ChatTimerTimer();
+  ChatTimerTimer(t.game);
   const std::string nick = fifteenth.nickname;
   ASSERT_FALSE(t.console.content.empty());
   EXPECT_EQ(t.console.content.back().substr(0, nick.size() + 2), cp1252::upperCase(nick) + ": ");

@@ -2,7 +2,9 @@
 
 #include <limits>
 
+#include "commands/command_rules.h"
 #include "commands_world.h"
+#include "world/console.h"
 
 namespace qv {
 namespace {
@@ -25,21 +27,27 @@ TEST_F(Connection, DialFromTheChatroomLogsOffTheRoomFirst) {
                                       "Connected to server Server7 at 10.0.0.7"}));
   EXPECT_FALSE(t.timers.isEnabled(TimerId::ChatTimer));
   EXPECT_EQ(t.world().player.currentserver, 7);
-  EXPECT_EQ(t.srv(7).suspicion, 30);
+  EXPECT_EQ(t.srv(7).suspicion, 20 + commands::kConnectSuspicion);
 }
 
 TEST_F(Connection, RedialingTheSameServerAppliesTheLogOffRuleThenConnects) {
   t.world().player.currentserver = 7;
   t.srv(7).suspicion = 60;
   t.enter("//dial 1000000007");
-  EXPECT_EQ(t.srv(7).suspicion, 85);
+  // Above the wary mark: the log-off raises it, then the dial.
+  EXPECT_EQ(t.srv(7).suspicion, 60 + commands::kWaryRaise + commands::kConnectSuspicion);
   EXPECT_EQ(t.world().player.currentserver, 7);
   EXPECT_EQ(t.console.content[1], "Logged off of server: Server7 at: 10.0.0.7");
 }
 
 TEST_F(Connection, LogOffThresholds) {
+  using commands::kCalmBelow, commands::kCalmDrop, commands::kWaryAbove, commands::kWaryRaise;
   const std::vector<std::pair<std::int32_t, std::int32_t>> beforeAfter = {
-      {14, 9}, {15, 15}, {50, 50}, {51, 66}, {-3, -8}};
+      {kCalmBelow - 1, kCalmBelow - 1 - kCalmDrop},
+      {kCalmBelow, kCalmBelow},
+      {kWaryAbove, kWaryAbove},
+      {kWaryAbove + 1, kWaryAbove + 1 + kWaryRaise},
+      {-3, -3 - kCalmDrop}};
   for (const auto& [before, after] : beforeAfter) {
     t.world().player.currentserver = 2;
     t.srv(2).suspicion = before;
@@ -84,8 +92,8 @@ TEST_F(Connection, SharedPhoneNumberConnectsEachServerInTurn) {
                    "Logged off of server: Server4 at: 10.0.0.4",
                    "Connected to server Server9 at 10.0.0.9"}));
   EXPECT_EQ(t.world().player.currentserver, 9);
-  EXPECT_EQ(t.srv(4).suspicion, 30);
-  EXPECT_EQ(t.srv(9).suspicion, 30);
+  EXPECT_EQ(t.srv(4).suspicion, 20 + commands::kConnectSuspicion);
+  EXPECT_EQ(t.srv(9).suspicion, 20 + commands::kConnectSuspicion);
 }
 
 TEST_F(Connection, LogOffNowhereIsSilent) {
@@ -105,7 +113,7 @@ TEST_F(Connection, ServernameInEveryState) {
   EXPECT_EQ(t.pace.slept, 0);  // immediate lines, never typed
 }
 
-TEST_F(Connection, ConnectLineIsTypedAt30MsACharacter) {
+TEST_F(Connection, ConnectLineIsTypedOneStepACharacter) {
   t.enter("//dial 1000000001");
   const std::size_t typed = std::string("Dialing 1000000001 ............").size() +
                             std::string("Connected to server Server1 at 10.0.0.1").size();

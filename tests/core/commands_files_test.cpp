@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 
+#include "commands/command_rules.h"
 #include "commands_world.h"
 
 namespace qv {
@@ -125,7 +126,7 @@ TEST_F(Files, UploadCopiesPausesAndCounts) {
   EXPECT_EQ(player().filecount, 3);  // the drive keeps its copy
   EXPECT_EQ(t.srv(6).status, "stable");
   // One pause of a second between the two typed lines.
-  EXPECT_EQ(std::count(t.pace.sleeps.begin(), t.pace.sleeps.end(), 1000), 1);
+  EXPECT_EQ(std::count(t.pace.sleeps.begin(), t.pace.sleeps.end(), commands::kUploadPauseMs), 1);
 }
 
 TEST_F(Files, UploadingADeleterByItsTypeWordStartsDeleting) {

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
+#include "commands/command_rules.h"
 #include "commands_world.h"
+#include "world/console.h"
 
 namespace qv {
 namespace {
@@ -33,7 +38,7 @@ TEST_F(Recon, IdIpFindsServersAndUsersAlikeServerFirst) {
             (Lines{"Running decoding algorithms on ip: 10.0.0.12", "Decoding complete....",
                    "Phone of server at: 10.0.0.12 = 1000000012",
                    "Information on 10.0.0.12:", "Nickname: Vex", "Identification: Webmaster"}));
-  EXPECT_EQ(t.srv(3).suspicion, 6);
+  EXPECT_EQ(t.srv(3).suspicion, 1 + commands::kIdentifySuspicion);
 }
 
 TEST_F(Recon, IdIpOfAnUnknownAddressMakesUpANumberNoServerHas) {
@@ -44,8 +49,8 @@ TEST_F(Recon, IdIpOfAnUnknownAddressMakesUpANumberNoServerHas) {
   Random r;
   r.reseed(test::kNoonishMs +
            kTypingStepMs * static_cast<std::int64_t>(searching.size() + decoded.size()));
-  const std::int64_t phone = 9999999999LL - r(410065407);
-  EXPECT_GE(phone, 9589934593LL);
+  const std::int64_t phone = commands::kMadeUpPhoneTop - r(commands::kMadeUpPhoneSpread);
+  EXPECT_GT(phone, std::numeric_limits<std::int32_t>::max());  // no phone can have it
   EXPECT_EQ(t.console.content,
             (Lines{searching, decoded, "Phone of server at: 9.9.9.9 = " + std::to_string(phone)}));
 }
@@ -55,12 +60,13 @@ TEST_F(Recon, IdIpEmptyOnAServerMatchesEveryFreeSlot) {
   seatUser(t, 8, 1, "Vex", "1.2.3.4", "Hacker");
   t.enter("//idip");
   const Lines& lines = t.console.content;
-  ASSERT_EQ(lines.size(), 1u + 14u * 3u);
+  constexpr int kFreeSlots = kUserSlots - 1;
+  ASSERT_EQ(lines.size(), 1u + kFreeSlots * 3u);
   EXPECT_EQ(lines[0], "Running decoding algorithms on ip: ");
   EXPECT_EQ(lines[1], "Information on :");
   EXPECT_EQ(lines[2], "Nickname: ");
   EXPECT_EQ(lines[3], "Identification: ");
-  EXPECT_EQ(t.srv(8).suspicion, 1 + 14 * 5);
+  EXPECT_EQ(t.srv(8).suspicion, 1 + kFreeSlots * commands::kIdentifySuspicion);
 }
 
 TEST_F(Recon, WhoisInEachState) {
@@ -87,7 +93,7 @@ TEST_F(Recon, WhoisInEachState) {
   t.enter("//whois");
   EXPECT_EQ(t.console.content,
             (Lines{"Users logged onto Server6", "(2.2.2.2):Early", "(9.9.9.9):Late"}));
-  EXPECT_EQ(t.srv(6).suspicion, 2);
+  EXPECT_EQ(t.srv(6).suspicion, 1 + commands::kWhoIsSuspicion);
 }
 
 TEST_F(Recon, WhoFindsANicknameInAnyCaseAndShowsItAsTyped) {
@@ -97,7 +103,7 @@ TEST_F(Recon, WhoFindsANicknameInAnyCaseAndShowsItAsTyped) {
   t.enter("//who GHOSTbyte");
   EXPECT_EQ(t.console.content, (Lines{"User Information: 5.6.7.8:ghostbyte11,3",
                                       "Identification:Administrator", "Files on harddrive: 4"}));
-  EXPECT_EQ(t.srv(11).suspicion, 9);
+  EXPECT_EQ(t.srv(11).suspicion, 1 + commands::kWhoSuspicion);
 }
 
 TEST_F(Recon, WhoOfANicknameNobodyHasIsSilentAndFree) {
@@ -112,12 +118,13 @@ TEST_F(Recon, WhoEmptyMatchesEveryFreeSlot) {
   t.world().player.currentserver = 11;
   seatUser(t, 11, 3, "GhostByte", "5.6.7.8", "Administrator");
   t.enter("//who");
-  ASSERT_EQ(t.console.content.size(), 14u * 3u);
+  constexpr int kFreeSlots = kUserSlots - 1;
+  ASSERT_EQ(t.console.content.size(), kFreeSlots * 3u);
   EXPECT_EQ(t.console.content[0], "User Information: :11,1");
   EXPECT_EQ(t.console.content[1], "Identification:");
   EXPECT_EQ(t.console.content[2], "Files on harddrive: 0");
   EXPECT_EQ(t.console.content[6], "User Information: :11,4");
-  EXPECT_EQ(t.srv(11).suspicion, 1 + 14 * 8);
+  EXPECT_EQ(t.srv(11).suspicion, 1 + kFreeSlots * commands::kWhoSuspicion);
 }
 
 }  // namespace

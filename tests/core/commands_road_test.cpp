@@ -4,7 +4,13 @@
 #include <iostream>
 #include <sstream>
 
+#include "commands/chatroom.h"
+#include "commands/compiler.h"
 #include "fakes.h"
+#include "missions/lifecycle.h"
+#include "sim/population.h"
+#include "sim/programs.h"
+#include "sim/userfiles.h"
 
 namespace qv {
 namespace {
@@ -23,7 +29,7 @@ bool looksLikeAnAddress(const std::string& word) {
 std::string listenForAnAddress(TestGame& t, int ticks) {
   std::size_t seen = t.console.content.size();
   for (int tick = 0; tick < ticks; ++tick) {
-    t.game.ChatTimerTimer();
+    ChatTimerTimer(t.game);
     for (; seen < t.console.content.size(); ++seen) {
       std::istringstream words(t.console.content[seen]);
       for (std::string word; words >> word;) {
@@ -49,7 +55,7 @@ TEST(Road, FromTheChatroomToAServerAndBack) {
   mission.targetserver = "Target Corp";
   mission.filename = "blueprint.txt";
   mission.description = "Find the blueprint.";
-  t.game.FormActivate();  // the mission dialog is cancelled: the mission stays
+  FormActivate(t.game);  // the mission dialog is cancelled: the mission stays
   ASSERT_TRUE(t.game.activated);
 
   std::string address;
@@ -108,7 +114,7 @@ TEST(Road, EverySampleMissionIsWonByTypedCommands) {
                                      {"tin_cup.qmf", "//create virus thief"}}) {
     TestGame t;
     t.windows.missionAnswers.push_back(std::string(QV_SOURCE_DIR "/src/assets/missions/") + file);
-    t.game.FormActivate();
+    FormActivate(t.game);
     const server& target = t.srv(t.world().mission.targetindex);
     const std::int64_t start = t.pace.slept;
     std::vector<std::string> road = {"//idip " + target.ip.str()};
@@ -121,10 +127,10 @@ TEST(Road, EverySampleMissionIsWonByTypedCommands) {
     while (std::find(lines.begin(), lines.end(), "you won the mission!") == lines.end()) {
       ASSERT_LT(t.pace.slept, 3'600'000) << file;
       t.pace.sleep(1000);
-      for (int step = 0; step < 33; ++step) t.game.CodeTimerTimer();  // 30 ms a step
-      t.game.JumpTimerTimer();
-      t.game.UserfiletimerTimer();
-      t.game.attacktimerTimer();
+      for (int step = 0; step < 33; ++step) CodeTimerTimer(t.game);  // 30 ms a step
+      JumpTimerTimer(t.game);
+      UserfiletimerTimer(t.game);
+      attacktimerTimer(t.game);
       const bool planted = std::any_of(target.files.begin(), target.files.end(),
                                        [&](const Afile& f) { return f.name == made; });
       if (!made.empty() && !planted) t.enter(road.emplace_back("//uploadfile " + made));

@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <string>
 
+#include "commands/compiler.h"
 #include "fakes.h"
+#include "sim/programs.h"
+#include "world/generate.h"
 
 namespace qv {
 namespace {
@@ -21,7 +24,7 @@ void startMoneyMission(TestGame& t) {
   mission.missiontype = "aquiremoney";
   mission.targetserver = "Copperfield Holdings";
   mission.money = 1500;
-  t.game.GenerateGame();
+  GenerateGame(t.game);
   t.world().player.currentserver = kNotConnected;
 }
 
@@ -30,7 +33,7 @@ void startMoneyMission(TestGame& t) {
 Afile buildProgram(TestGame& t, const std::string& command) {
   const std::int32_t before = t.world().player.filecount;
   t.enter(command);
-  while (t.game.codeticks > 0) t.game.CodeTimerTimer();
+  while (t.game.codeticks > 0) CodeTimerTimer(t.game);
   EXPECT_EQ(t.world().player.filecount, before + 1);
   return t.world().player.harddrive[t.world().player.filecount];
 }
@@ -46,7 +49,7 @@ void dialAndUpload(TestGame& t, int serverIndex, const std::string& name) {
 // One second of the program timer, with the clock moving on as it would.
 void oneSecond(TestGame& t) {
   t.pace.now += kOneSecondMs;
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
 }
 
 bool consoleHas(const TestGame& t, const std::string& line) {

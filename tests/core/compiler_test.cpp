@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "commands/command_rules.h"
+#include "commands/compiler.h"
 #include "fakes.h"
+#include "missions/lifecycle.h"
+#include "world/console.h"
 #include "world/game_error.h"
 
 namespace qv {
@@ -20,7 +24,7 @@ const std::string kClosingLine = "Program created, upload to server to use";
 int tickUntilDone(TestGame& t) {
   int ticks = 0;
   while (t.game.codeticks > 0) {
-    t.game.CodeTimerTimer();
+    CodeTimerTimer(t.game);
     ++ticks;
   }
   return ticks;
@@ -33,12 +37,12 @@ bool isBinary(const std::string& text) {
 // The compiler window holds exactly these lines when the player presses Enter.
 void compileLines(TestGame& t, const std::vector<std::string>& lines) {
   t.compiler.content = lines;
-  t.game.CompileProgram();
+  CompileProgram(t.game);
 }
 
 TEST(CompilerOrder, DeleterAnnouncesOpensWindowAndStartsTimer) {
   TestGame t;
-  t.game.createdeleter();
+  createdeleter(t.game);
   EXPECT_EQ(t.console.content,
             (std::vector<std::string>{"Creating Deleter Virus().....", " generating program... "}));
   EXPECT_EQ(t.game.programkind, "deleter");
@@ -48,12 +52,13 @@ TEST(CompilerOrder, DeleterAnnouncesOpensWindowAndStartsTimer) {
   // The generator is reseeded after the announcement has been typed.
   Random expected;
   expected.reseed(test::kNoonishMs + kTypingStepMs * 29);
-  EXPECT_EQ(t.game.codeticks, expected(80) + 150);
+  EXPECT_EQ(t.game.codeticks,
+            expected(commands::kTickSpread) + commands::kTicksPerSize * commands::kDeleterSize);
 }
 
 TEST(CompilerOrder, ThiefAnnouncement) {
   TestGame t;
-  t.game.createthief();
+  createthief(t.game);
   EXPECT_EQ(t.console.content,
             (std::vector<std::string>{"Creating Thief Virus.....", " generating program... "}));
   EXPECT_EQ(t.game.programkind, "thief");
@@ -64,30 +69,32 @@ TEST(CompilerOrder, TickRangesByDifficultyAndSize) {
   struct Case {
     std::int32_t difficulty;
     bool thief;
-    std::int32_t lowest;
   };
-  const std::vector<Case> cases = {{0, false, 150}, {1, false, 200}, {2, false, 250},
-                                   {3, false, 300}, {0, true, 360},  {1, true, 410},
-                                   {2, true, 460},  {3, true, 510}};
+  const std::vector<Case> cases = {{0, false}, {1, false}, {2, false}, {3, false},
+                                   {0, true},  {1, true},  {2, true},  {3, true}};
   for (const Case& c : cases) {
+    const std::int32_t size = c.thief ? commands::kThiefSize : commands::kDeleterSize;
+    const std::int32_t lowest =
+        commands::kTicksPerDifficulty * c.difficulty + commands::kTicksPerSize * size;
     std::int32_t low = std::numeric_limits<std::int32_t>::max();
     std::int32_t high = std::numeric_limits<std::int32_t>::min();
     TestGame t;
     t.world().mission.difficulty = c.difficulty;
     for (std::int64_t step = 0; step < 3000; ++step) {
       t.pace.now = step * 28'799 % 86'400'000;
-      c.thief ? t.game.createthief() : t.game.createdeleter();
+      c.thief ? createthief(t.game) : createdeleter(t.game);
       low = std::min(low, t.game.codeticks);
       high = std::max(high, t.game.codeticks);
     }
-    EXPECT_EQ(low, c.lowest) << "difficulty " << c.difficulty << " thief " << c.thief;
-    EXPECT_EQ(high, c.lowest + 79) << "difficulty " << c.difficulty << " thief " << c.thief;
+    EXPECT_EQ(low, lowest) << "difficulty " << c.difficulty << " thief " << c.thief;
+    EXPECT_EQ(high, lowest + commands::kTickSpread - 1)
+        << "difficulty " << c.difficulty << " thief " << c.thief;
   }
 }
 
 TEST(CompilerTimer, ProducesOneDigitPerTickThenDeliversTheProgram) {
   TestGame t;
-  t.game.createdeleter();
+  createdeleter(t.game);
   const auto consoleBefore = t.console.content;
   const std::int32_t ordered = t.game.codeticks;
 
@@ -108,7 +115,7 @@ TEST(CompilerTimer, ProducesOneDigitPerTickThenDeliversTheProgram) {
 
   // Nothing is said in the game console, and idle ticks do nothing.
   EXPECT_EQ(t.console.content, consoleBefore);
-  t.game.CodeTimerTimer();
+  CodeTimerTimer(t.game);
   EXPECT_EQ(t.compiler.content.size(), 2u);
   EXPECT_EQ(t.world().player.filecount, 1);
   EXPECT_TRUE(t.timers.isEnabled(TimerId::CodeTimer));
@@ -117,11 +124,12 @@ TEST(CompilerTimer, ProducesOneDigitPerTickThenDeliversTheProgram) {
 TEST(CompilerTimer, ThiefOrderedWhileDeleterRunsIsTheOneProgramThatLands) {
   TestGame t;
   t.world().player.filecount = 2;
-  t.game.createdeleter();
-  for (int i = 0; i < 40; ++i) t.game.CodeTimerTimer();
-  t.game.createthief();
-  EXPECT_GE(t.game.codeticks, 360);
-  EXPECT_LE(t.game.codeticks, 439);
+  createdeleter(t.game);
+  for (int i = 0; i < 40; ++i) CodeTimerTimer(t.game);
+  createthief(t.game);
+  const std::int32_t thiefTicks = commands::kTicksPerSize * commands::kThiefSize;
+  EXPECT_GE(t.game.codeticks, thiefTicks);
+  EXPECT_LE(t.game.codeticks, thiefTicks + commands::kTickSpread - 1);
 
   tickUntilDone(t);
   ASSERT_EQ(t.world().player.filecount, 3);
@@ -132,10 +140,10 @@ TEST(CompilerTimer, ThiefOrderedWhileDeleterRunsIsTheOneProgramThatLands) {
 
 TEST(CompilerTimer, NextProgramsDigitsFollowUse) {
   TestGame t;
-  t.game.createdeleter();
+  createdeleter(t.game);
   tickUntilDone(t);
-  t.game.createthief();
-  t.game.CodeTimerTimer();
+  createthief(t.game);
+  CodeTimerTimer(t.game);
   ASSERT_EQ(t.compiler.content.size(), 2u);
   const std::string last = t.compiler.lastLine();
   EXPECT_EQ(last.size(), kClosingLine.size() + 1);
@@ -146,7 +154,7 @@ TEST(CompilerTimer, NextProgramsDigitsFollowUse) {
 TEST(CompilerTimer, FullDriveGetsTheClosingLineButNoFile) {
   TestGame t;
   t.world().player.filecount = kHarddriveSlots;
-  t.game.createthief();
+  createthief(t.game);
   tickUntilDone(t);
   EXPECT_EQ(t.compiler.lastLine(), kClosingLine);
   EXPECT_EQ(t.world().player.filecount, kHarddriveSlots);
@@ -155,9 +163,9 @@ TEST(CompilerTimer, FullDriveGetsTheClosingLineButNoFile) {
 
 TEST(CompilerTimer, KeepsWorkingAfterTheGameWindowCloses) {
   TestGame t;
-  t.game.createdeleter();
-  t.game.CodeTimerTimer();
-  t.game.FormClose();
+  createdeleter(t.game);
+  CodeTimerTimer(t.game);
+  FormClose(t.game);
   EXPECT_TRUE(t.timers.isEnabled(TimerId::CodeTimer));
   tickUntilDone(t);
   EXPECT_EQ(t.world().player.filecount, 1);
@@ -218,7 +226,7 @@ TEST(CompilerKeywords, BadAntivirusNumberStopsTheCompile) {
     t.compiler.content = {":spike", line, ":copyself", ":end"};
     const std::string text = line.size() > 11 ? line.substr(11) : "";
     try {
-      t.game.CompileProgram();
+      CompileProgram(t.game);
       ADD_FAILURE() << "no error for " << line;
     } catch (const GameError& error) {
       EXPECT_EQ(std::string(error.what()), "'" + text + "' is not a valid integer value");
@@ -234,7 +242,7 @@ TEST(CompilerKeywords, RepeatDoublesTheRunningCounter) {
   EXPECT_EQ(t.game.codeticks, 40);  // nothing left to double at first
 
   TestGame running;
-  running.game.createdeleter();
+  createdeleter(running.game);
   const std::int32_t left = running.game.codeticks;
   compileLines(running, {":repeat", ":createporn", ":end"});
   EXPECT_EQ(running.game.codeticks, 2 * left + 4);
@@ -263,18 +271,18 @@ TEST(CompilerKeywords, CompileWithoutAnOrderLandsNoFile) {
 TEST(CompilerKeywords, OnlyEnterOnAnEndLineCompiles) {
   TestGame t;
   t.compiler.content = {":spike", ":end"};
-  t.game.compilerConsoleKeyDown('A');
+  compilerConsoleKeyDown(t.game, 'A');
   EXPECT_EQ(t.game.codeticks, 0);
   t.compiler.content = {":spike", ":end "};
-  t.game.compilerConsoleKeyDown(kReturnKey);
+  compilerConsoleKeyDown(t.game, kReturnKey);
   EXPECT_EQ(t.game.codeticks, 0);
   t.compiler.content = {":spike", ":END"};
-  t.game.compilerConsoleKeyDown(kReturnKey);
+  compilerConsoleKeyDown(t.game, kReturnKey);
   EXPECT_EQ(t.game.codeticks, 0);
   EXPECT_FALSE(t.timers.isEnabled(TimerId::CodeTimer));
 
   t.compiler.content = {":spike", ":end"};
-  t.game.compilerConsoleKeyDown(kReturnKey);
+  compilerConsoleKeyDown(t.game, kReturnKey);
   EXPECT_EQ(t.game.codeticks, 20);
   EXPECT_TRUE(t.timers.isEnabled(TimerId::CodeTimer));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "world/console.h"
 
 namespace qv {
 namespace {
@@ -13,7 +14,7 @@ TEST(Typetext, GrowsOneCharacterEveryTypingStep) {
   ASSERT_EQ(text.size(), 32u);
   std::vector<std::string> seen;
   t.pace.onSleep = [&] { seen.push_back(t.console.lastLine()); };
-  t.game.typetext(text);
+  typetext(t.game, text);
   ASSERT_EQ(seen.size(), 32u);
   EXPECT_EQ(seen.front(), "L");
   EXPECT_EQ(seen[9], text.substr(0, 10));
@@ -24,15 +25,15 @@ TEST(Typetext, GrowsOneCharacterEveryTypingStep) {
 
 TEST(Typetext, EmptyTextLeavesAnEmptyLineWithoutWaiting) {
   TestGame t;
-  t.game.addLine("before");
-  t.game.typetext("");
+  addLine(t.game, "before");
+  typetext(t.game, "");
   EXPECT_EQ(t.console.content, (std::vector<std::string>{"before", ""}));
   EXPECT_EQ(t.pace.slept, 0);
 }
 
 TEST(Typetext, TypeKeepsTheMessageInOutputline) {
   TestGame t;
-  t.game.type("Upload complete");
+  type(t.game, "Upload complete");
   EXPECT_EQ(t.game.outputline, "Upload complete");
   EXPECT_EQ(t.console.lastLine(), "Upload complete");
 }

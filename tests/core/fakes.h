@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "terminal/interpreter.h"
 #include "world/game.h"
 #include "world/ports.h"
 
@@ -139,7 +140,7 @@ struct TestGame {
   World& world() { return game.world; }
   server& srv(int i) { return game.world.servers[i]; }
   // Types a line into the input area and presses Return.
-  void enter(const std::string& line) { game.Interperetinput(line); }
+  void enter(const std::string& line) { Interperetinput(game, line); }
 };
 
 }  // namespace qv::test

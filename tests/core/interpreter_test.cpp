@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "commands/command_rules.h"
 #include "commands_world.h"
 #include "world/game_error.h"
 
@@ -122,7 +123,7 @@ TEST_F(Interpreter, WhoisAloneListsAndIsNoWho) {
   test::seatUser(t, 4, 2, "Sam", "1.2.3.4", "Hacker");
   t.enter("//whois");
   EXPECT_EQ(t.console.content, (Lines{"Users logged onto Server4", "(1.2.3.4):Sam"}));
-  EXPECT_EQ(t.srv(4).suspicion, 2);
+  EXPECT_EQ(t.srv(4).suspicion, 1 + commands::kWhoIsSuspicion);
 }
 
 TEST_F(Interpreter, ArgumentsAreCutAtFixedPlacesAndLowerCased) {

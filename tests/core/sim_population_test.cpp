@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "fakes.h"
+#include "sim/population.h"
+#include "sim/sim_rules.h"
 #include "sim_world.h"
+#include "world/console.h"
 
 namespace qv {
 namespace {
@@ -37,7 +40,7 @@ TEST(JumpTimer, AttemptsInTheSameMillisecondCollide) {
   seatUser(t.srv(from), 1, "First").jumptime = 0;
   seatUser(t.srv(from), 2, "Second").jumptime = 0;
 
-  t.game.JumpTimerTimer();
+  JumpTimerTimer(t.game);
 
   EXPECT_EQ(t.srv(to.server).users[to.slot].nickname, "First");
   EXPECT_TRUE(t.srv(from).users[1].nickname.empty());
@@ -58,12 +61,12 @@ TEST(JumpTimer, CountsDownAndMovesOnlyAtZero) {
   user& noRole = seatUser(t.srv(from), 3, "NoRole", "");
   noRole.jumptime = 0;
 
-  t.game.JumpTimerTimer();
+  JumpTimerTimer(t.game);
   EXPECT_EQ(t.srv(from).users[1].jumptime, 0);
   EXPECT_EQ(t.srv(from).users[1].nickname, "Due");
   EXPECT_TRUE(t.jumpLog.content.empty());
 
-  t.game.JumpTimerTimer();
+  JumpTimerTimer(t.game);
   EXPECT_TRUE(t.srv(from).users[1].nickname.empty()) << "moves on the tick after reaching 0";
   EXPECT_EQ(t.srv(from).users[2].jumptime, 5) << "a slot without an address is never counted";
   EXPECT_EQ(t.srv(from).users[3].nickname, "NoRole");
@@ -74,7 +77,7 @@ TEST(JumpTimer, DrawOfTheOwnServerNeverMoves) {
   TestGame t;
   const Destination to = destinationAt(kNoonishMs);
   seatUser(t.srv(to.server), to.slot == 1 ? 2 : 1, "Stayer").jumptime = 0;
-  t.game.JumpTimerTimer();
+  JumpTimerTimer(t.game);
   EXPECT_TRUE(t.srv(to.server).users[to.slot].nickname.empty());
   EXPECT_TRUE(t.jumpLog.content.empty());
 }
@@ -97,7 +100,7 @@ TEST(JumpTimer, HackerLeavingASuspiciousServerMovesTwiceInOneTick) {
   seatUser(t.srv(1), 1, nick, "Hacker").jumptime = 0;
   t.world().player.currentserver = first.server;
 
-  t.game.JumpTimerTimer();
+  JumpTimerTimer(t.game);
 
   EXPECT_EQ(t.srv(second.server).users[second.slot].nickname, nick);
   EXPECT_TRUE(t.srv(first.server).users[first.slot].nickname.empty());
@@ -111,27 +114,28 @@ TEST(JumpTimer, HackerLeavingASuspiciousServerMovesTwiceInOneTick) {
 TEST(JumpTimer, EveryAttemptCoolsEveryServer) {
   TestGame t;
   const Destination to = destinationAt(kNoonishMs);
-  const std::int32_t high = seededAt(kNoonishMs)(10);
-  const std::int32_t middle = seededAt(kNoonishMs)(3);
+  const std::int32_t high = seededAt(kNoonishMs)(sim::kAttemptHighDraw);
+  const std::int32_t middle = seededAt(kNoonishMs)(sim::kAttemptMiddleDraw);
+  using sim::kHighBandFloor, sim::kMaxSuspicion, sim::kMiddleBandFloor;
   struct Case {
     int server;
     std::int32_t before;
     std::int32_t after;
   };
-  const Case cases[] = {{1, 120, 100},
-                        {2, 21, 21 - middle},
-                        {3, 20, 19},
+  const Case cases[] = {{1, kMaxSuspicion + 20, kMaxSuspicion},
+                        {2, kMiddleBandFloor, kMiddleBandFloor - middle},
+                        {3, kMiddleBandFloor - 1, kMiddleBandFloor - 2},
                         {4, 1, 0},
                         {5, 0, 0},
                         {6, -7, -7},
                         {7, 60, 60 - high},
-                        {8, 50, 50 - middle},
-                        {9, 100, 100 - high},
-                        {10, 51, 51 - high}};
+                        {8, kHighBandFloor - 1, kHighBandFloor - 1 - middle},
+                        {9, kMaxSuspicion, kMaxSuspicion - high},
+                        {10, kHighBandFloor, kHighBandFloor - high}};
   for (const Case& c : cases) t.srv(c.server).suspicion = c.before;
   // The attempt fails (own server), yet the cooling has run.
   seatUser(t.srv(to.server), to.slot == 1 ? 2 : 1, "Stayer");
-  t.game.JumpUser(to.server, to.slot == 1 ? 2 : 1);
+  JumpUser(t.game, to.server, to.slot == 1 ? 2 : 1);
   for (const Case& c : cases) {
     if (c.server == to.server) continue;
     EXPECT_EQ(t.srv(c.server).suspicion, c.after) << "from " << c.before;
@@ -155,7 +159,7 @@ TEST(JumpTimer, JoinAndLeaveLinesAreTypedOnlyForThePlayersServer) {
     TestGame t;
     t.world().player.currentserver = c.currentserver;
     seatUser(t.srv(from), 1, "Mover");
-    t.game.JumpUser(from, 1);
+    JumpUser(t.game, from, 1);
     EXPECT_EQ(t.console.content, c.console) << "player on " << c.currentserver;
     const std::int64_t typed = c.console.empty() ? 0 : kTypingStepMs * c.console[0].size();
     EXPECT_EQ(t.pace.slept, typed);
@@ -173,10 +177,10 @@ TEST(JumpTimer, MoveCarriesTheUserAndFreesItsSlot) {
   u.deletetime = 9;
   test::giveUserFiles(u, 3);
 
-  t.game.JumpUser(from, 4);
+  JumpUser(t.game, from, 4);
 
   Random r = seededAt(kNoonishMs);
-  const std::int32_t left = 40 - r(3);  // cooled before the stay is drawn
+  const std::int32_t left = 40 - r(sim::kAttemptMiddleDraw);  // cooled before the stay is drawn
   r = seededAt(kNoonishMs);
   r(30);
   r(15);
@@ -208,7 +212,7 @@ TEST(JumpTimer, StayFromAnExtremeSuspicionSaturates) {
     TestGame t;
     t.srv(from).suspicion = kMin;  // never touched by cooling
     seatUser(t.srv(from), 1, "Edge", role);
-    t.game.JumpUser(from, 1);
+    JumpUser(t.game, from, 1);
     EXPECT_EQ(t.srv(to.server).users[to.slot].jumptime, expected) << role;
   }
 }

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "fakes.h"
+#include "sim/programs.h"
+#include "sim/sim_rules.h"
 #include "sim_world.h"
 
 namespace qv {
@@ -25,7 +27,7 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 int passesAt(std::int64_t msOfDay) {
-  return seededAt(msOfDay)(10) + 1;
+  return seededAt(msOfDay)(sim::kDeleterPassDraw) + 1;
 }
 
 Lines fileNames(const server& host) {
@@ -49,17 +51,18 @@ TEST(Attacktimer, DeleterEatsAFortyFileServerThenItself) {
   host.status = "Deleting";
   host.suspicion = 1;
 
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
   const int firstPasses = passesAt(kNoonishMs);
   EXPECT_EQ(host.filecount, 41 - firstPasses);
-  const std::int32_t raised = 1 + 3 * firstPasses;  // 3 a file, then one cooling
-  EXPECT_EQ(host.suspicion, raised - (raised <= 20 ? 1 : 2));
+  const std::int32_t raised = 1 + sim::kDeleterCost * firstPasses;  // then one cooling
+  EXPECT_EQ(host.suspicion,
+            raised - (raised < sim::kMiddleBandFloor ? 1 : sim::kProgramsMiddleDrop));
 
   for (int second = 2; host.filecount > 0; ++second) {
     ASSERT_LT(second, 60);
     const int before = host.filecount;
     t.pace.now += 1000;
-    t.game.attacktimerTimer();
+    attacktimerTimer(t.game);
     const int passes = passesAt(t.pace.now);
     EXPECT_EQ(host.filecount, passes >= before ? 0 : before - passes);
     if (host.filecount > 0) {
@@ -81,7 +84,7 @@ TEST(Attacktimer, DeleterBelowAnotherFileRemovesItselfThenGoesOn) {
   addServerFile(host, makeFile("deleter", "eater.del"));
   addServerFile(host, makeFile("text", "late.txt"));
 
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
 
   Lines expected = {"f1.txt", "f2.txt", "f3.txt", "f4.txt", "f5.txt"};
   expected.resize(static_cast<std::size_t>(std::max(0, 6 - passes)));
@@ -100,10 +103,11 @@ TEST(Attacktimer, DeleterAloneOnItsServerFinishesItOff) {
   server& host = t.srv(1);
   addServerFile(host, makeFile("deleter", "lonely.del"));
   host.status = "stable";
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
   EXPECT_EQ(host.filecount, 0);
   EXPECT_EQ(host.status, "deleted");
-  EXPECT_EQ(host.suspicion, 19);  // 20 once, whatever the passes left, then cooled
+  // Raised once, whatever the passes left, then cooled in the low band.
+  EXPECT_EQ(host.suspicion, sim::kEmptiedServerCost - 1);
 }
 
 // A server-status mission is won once, when its target first reaches the
@@ -124,7 +128,7 @@ TEST(Attacktimer, StatusGoalIsWonOnceWhenFirstReached) {
     mission.targetindex = 3;
     addOrdinaryFiles(t.srv(3), 2);
     addServerFile(t.srv(3), makeFile(c.program, "p.exe"));
-    for (int second = 0; second < 5; ++second, t.pace.now += 1000) t.game.attacktimerTimer();
+    for (int second = 0; second < 5; ++second, t.pace.now += 1000) attacktimerTimer(t.game);
     const Lines& lines = t.console.content;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "you won the mission!"), c.wins);
   }
@@ -136,7 +140,7 @@ TEST(Attacktimer, ThiefOnAServerWithoutMoneyDoesNothingAtAll) {
   host.servertype = "other";
   addServerFile(host, makeFile("thief", "robber.exe"));
   t.game.random.seed = 12345;
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
   EXPECT_EQ(t.world().player.money, 0);
   EXPECT_EQ(host.suspicion, 0);
   EXPECT_EQ(t.game.random.seed, 12345u) << "not even a reseed";
@@ -148,9 +152,9 @@ TEST(Attacktimer, ThievesInTheSameMillisecondPayTheSameAmount) {
   host.servertype = "money";
   addServerFile(host, makeFile("thief", "a.exe"));
   addServerFile(host, makeFile("thief", "b.exe"));
-  t.game.attacktimerTimer();
-  EXPECT_EQ(t.world().player.money, 2 * seededAt(kNoonishMs)(1000));
-  EXPECT_EQ(host.suspicion, 9);  // 2 x 5, then cooled by 1
+  attacktimerTimer(t.game);
+  EXPECT_EQ(t.world().player.money, 2 * seededAt(kNoonishMs)(sim::kTheftDraw));
+  EXPECT_EQ(host.suspicion, 2 * sim::kThiefCost - 1);  // then cooled in the low band
 }
 
 TEST(Attacktimer, WinLineRepeatsEverySecondWhereverThePlayerIs) {
@@ -158,13 +162,13 @@ TEST(Attacktimer, WinLineRepeatsEverySecondWhereverThePlayerIs) {
   TMission& mission = t.world().mission;
   mission.missiontype = "aquiremoney";
   mission.targetindex = 3;
-  mission.money = seededAt(kNoonishMs)(1000);  // reached in the first second
+  mission.money = seededAt(kNoonishMs)(sim::kTheftDraw);  // reached in the first second
   t.world().player.currentserver = kInChatroom;
   t.srv(3).servertype = "money";
   addServerFile(t.srv(3), makeFile("thief", "robber.exe"));
 
   for (int second = 1; second <= 3; ++second) {
-    t.game.attacktimerTimer();
+    attacktimerTimer(t.game);
     EXPECT_EQ(t.console.content, Lines(static_cast<std::size_t>(second), "you won the mission!"));
     t.pace.now += 1000;
   }
@@ -179,7 +183,7 @@ TEST(Attacktimer, ThiefElsewhereOrOnAnotherMissionNeverWins) {
   mission.money = 0;
   t.srv(3).servertype = "money";
   addServerFile(t.srv(3), makeFile("thief", "robber.exe"));
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
   EXPECT_TRUE(t.console.content.empty());
   EXPECT_EQ(mission.money, 0);
 }
@@ -198,21 +202,33 @@ TEST(Attacktimer, MoneyCountersSaturate) {
   host.suspicion = kMax - 1;
   addServerFile(host, makeFile("thief", "robber.exe"));
 
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
 
   EXPECT_EQ(t.world().player.money, kMax);
   EXPECT_EQ(mission.money, kMin);
-  EXPECT_EQ(host.suspicion, 100);
+  EXPECT_EQ(host.suspicion, sim::kMaxSuspicion);
 }
 
 TEST(Attacktimer, CoolingAfterThePrograms) {
   TestGame t;
+  using sim::kHighBandFloor, sim::kMaxSuspicion, sim::kMiddleBandFloor;
+  constexpr std::int32_t kHigh = sim::kProgramsHighDrop;
+  constexpr std::int32_t kMiddle = sim::kProgramsMiddleDrop;
   const std::pair<std::int32_t, std::int32_t> cases[] = {
-      {kMax, 100}, {120, 100}, {101, 100}, {100, 97}, {51, 48}, {50, 48},
-      {21, 19},    {20, 19},   {1, 0},     {0, 0},    {-5, -5}};
+      {kMax, kMaxSuspicion},
+      {kMaxSuspicion + 20, kMaxSuspicion},
+      {kMaxSuspicion + 1, kMaxSuspicion},
+      {kMaxSuspicion, kMaxSuspicion - kHigh},
+      {kHighBandFloor, kHighBandFloor - kHigh},
+      {kHighBandFloor - 1, kHighBandFloor - 1 - kMiddle},
+      {kMiddleBandFloor, kMiddleBandFloor - kMiddle},
+      {kMiddleBandFloor - 1, kMiddleBandFloor - 2},
+      {1, 0},
+      {0, 0},
+      {-5, -5}};
   int i = 1;
   for (const auto& [before, after] : cases) t.srv(i++).suspicion = before;
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
   i = 1;
   for (const auto& [before, after] : cases) EXPECT_EQ(t.srv(i++).suspicion, after) << before;
 }
@@ -222,7 +238,7 @@ TEST(Attacktimer, SpyMarksItsServerBuggedOverAnyStatus) {
   t.srv(5).status = "Deleting";
   addOrdinaryFiles(t.srv(5), 2);
   addServerFile(t.srv(5), makeFile("spy", "eye.spy"));
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
   EXPECT_EQ(t.srv(5).status, "bugged");
 }
 
@@ -237,7 +253,7 @@ TEST(Attacktimer, HydraEatsMarksAndSpreadsToEveryUser) {
   test::giveUserFiles(full, kUserFileSlots);
   user& none = seatUser(host, 4, "None");
 
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
 
   EXPECT_EQ(host.status, "bugged");
   EXPECT_EQ(host.filecount, std::max(1, 4 - passesAt(kNoonishMs)));
@@ -262,7 +278,7 @@ TEST(Attacktimer, AntivirusActsUnlessTheServerIsNormal) {
     addServerFile(host, makeFile("bomb", "boom.exe"));
     addServerFile(host, makeFile("anti-virus", "other.exe"));
     addServerFile(host, makeFile("mine", "mine.exe"));
-    t.game.attacktimerTimer();
+    attacktimerTimer(t.game);
     const Lines all = {"guard.exe", "trace.exe", "keep.txt", "boom.exe", "other.exe", "mine.exe"};
     const Lines cleaned = {"guard.exe", "keep.txt", "other.exe"};
     EXPECT_EQ(fileNames(host), status == "normal" ? all : cleaned) << status;
@@ -276,7 +292,7 @@ TEST(Attacktimer, AntivirusTestsAMovedFileOnlyAgainstTheWordsLeft) {
   addServerFile(host, makeFile("thief", "t.exe"));
   addServerFile(host, makeFile("deleter", "d.del"));
   addServerFile(host, makeFile("text", "x.txt"));
-  t.game.serverantivirus(8);
+  serverantivirus(t.game, 8);
   EXPECT_EQ(fileNames(host), (Lines{"d.del", "x.txt"})) << "deleter is tested before thief";
 
   host = server{};
@@ -284,7 +300,7 @@ TEST(Attacktimer, AntivirusTestsAMovedFileOnlyAgainstTheWordsLeft) {
   addServerFile(host, makeFile("deleter", "d.del"));
   addServerFile(host, makeFile("thief", "t.exe"));
   addServerFile(host, makeFile("text", "x.txt"));
-  t.game.serverantivirus(8);
+  serverantivirus(t.game, 8);
   EXPECT_EQ(fileNames(host), Lines{"x.txt"});
   EXPECT_TRUE(slotsAboveCountEmpty(host));
 }
@@ -303,7 +319,7 @@ TEST(Spyreport, ListsEveryUserSlotAndEveryNamedFileOfBuggedServers) {
   addServerFile(host, makeFile("text", "b.txt"));
   t.srv(3).status = "Bugged";  // compared exactly
 
-  t.game.spyreport();
+  spyreport(t.game);
 
   Lines expected = {"Report on server: 2, Alpha:",
                     "Status: bugged",
@@ -319,7 +335,7 @@ TEST(Spyreport, ListsEveryUserSlotAndEveryNamedFileOfBuggedServers) {
 TEST(Spyreport, PrintsNothingWithoutABuggedServer) {
   TestGame t;
   t.srv(1).status = "stable";
-  t.game.spyreport();
+  spyreport(t.game);
   EXPECT_TRUE(t.console.content.empty());
 }
 

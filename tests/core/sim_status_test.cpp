@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "fakes.h"
+#include "sim/status.h"
 
 namespace qv {
 namespace {
@@ -15,7 +16,7 @@ const Lines kStable = {"Config.sys... stable", "Commands.sys... stable"};
 
 TEST(InfoTimer, BeforeTheFirstGameBothFilesShowCompromised) {
   TestGame t;
-  t.game.InfoTimerTimer();
+  InfoTimerTimer(t.game);
   EXPECT_EQ(t.status.content, (Lines{"Config.sys... compramised", "Commands.sys... compramised"}));
 }
 
@@ -40,7 +41,7 @@ TEST(InfoTimer, ShowsTheCurrentServersSuspicionOnlyWhenOnAServer) {
       t.srv(c.currentserver).suspicion = c.suspicion;
     }
     t.status.appendLine("typed by the player");
-    t.game.InfoTimerTimer();
+    InfoTimerTimer(t.game);
     Lines expected = kStable;
     expected.insert(expected.end(), c.extra.begin(), c.extra.end());
     EXPECT_EQ(t.status.content, expected) << "on " << c.currentserver;
@@ -51,7 +52,7 @@ TEST(InfoTimer, OtherFlagValuesShowNoFileLine) {
   TestGame t;
   t.world().player.configstable = 2;
   t.world().player.commandsstable = 0;
-  t.game.InfoTimerTimer();
+  InfoTimerTimer(t.game);
   EXPECT_EQ(t.status.content, Lines{"Commands.sys... compramised"});
 }
 

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "fakes.h"
+#include "sim/programs.h"
+#include "sim/sim_rules.h"
+#include "sim/userfiles.h"
 #include "sim_world.h"
 
 namespace qv {
@@ -42,12 +45,12 @@ TEST(Userfiletimer, CountdownsFireAtMinusOne) {
   freeSlot.uploadtime = 1;
   freeSlot.deletetime = -1;
 
-  t.game.UserfiletimerTimer();
+  UserfiletimerTimer(t.game);
   EXPECT_EQ(t.fileLog.content, (Lines{"File Timer upload: 3,2 .", kLoopDone}));
   EXPECT_EQ(u.downloadtime, 0);
 
   t.fileLog.clear();
-  t.game.UserfiletimerTimer();
+  UserfiletimerTimer(t.game);
   EXPECT_EQ(t.fileLog.content, (Lines{"File Timer download: 3,2 .", kLoopDone}));
   // A free slot runs down to -1 and rests there, acting never.
   EXPECT_EQ(freeSlot.uploadtime, -1);
@@ -63,7 +66,7 @@ TEST(Userfiletimer, OneReseedServesTheActivitiesAndTheirResetsInOrder) {
   test::giveUserFiles(u, 2, "mine");
   u.uploadtime = u.downloadtime = u.deletetime = 0;
 
-  t.game.UserfiletimerTimer();
+  UserfiletimerTimer(t.game);
 
   Random r = seededAt(kNoonishMs);
   const int uploaded = r(2) + 1;
@@ -85,7 +88,8 @@ TEST(Userfiletimer, OneReseedServesTheActivitiesAndTheirResetsInOrder) {
   EXPECT_EQ(u.uploadtime, uploadReset);
   EXPECT_EQ(u.downloadtime, downloadReset);
   EXPECT_EQ(u.deletetime, deleteReset);
-  EXPECT_EQ(host.suspicion, 5 + 1 + (deleted == 0 ? 0 : 5));
+  EXPECT_EQ(host.suspicion,
+            sim::kUploadCost + sim::kDownloadCost + (deleted == 0 ? 0 : sim::kDeleteCost));
   EXPECT_EQ(t.fileLog.content, (Lines{"File Timer upload: 4,1 .", "File Timer download: 4,1 .",
                                       "File Timer Delete: 4,1 .", kLoopDone}));
 }
@@ -101,7 +105,7 @@ TEST(Userfiletimer, FullOrEmptyPlacesRefuseButTheCountdownStillResets) {
   user& emptyHanded = seatUser(empty, 1, "EmptyHanded", "Hacker");
   emptyHanded.uploadtime = emptyHanded.downloadtime = emptyHanded.deletetime = 0;
 
-  t.game.UserfiletimerTimer();
+  UserfiletimerTimer(t.game);
 
   EXPECT_EQ(full.filecount, kServerFileSlots);
   EXPECT_EQ(carrier.filecount, kUserFileSlots);
@@ -126,7 +130,7 @@ TEST(Userfiletimer, DeleteOnATwoFileServerTakesTheFirstFileHalfTheTime) {
     addOrdinaryFiles(host, 2);
     u.deletetime = 0;
     t.pace.now += 1000;
-    t.game.UserfiletimerTimer();
+    UserfiletimerTimer(t.game);
     if (host.filecount == 1) {
       ++removed;
       EXPECT_EQ(host.files[1].name, "f2.txt") << "the last file is never chosen";
@@ -148,7 +152,7 @@ TEST(Userfiletimer, TheMissionTargetFileSurvivesEveryUserDelete) {
     addOrdinaryFiles(host, 1);
     u.deletetime = 0;
     t.pace.now += 1000;
-    t.game.UserfiletimerTimer();
+    UserfiletimerTimer(t.game);
     ASSERT_EQ(host.filecount, 2);
   }
 }
@@ -162,17 +166,17 @@ TEST(Userfiletimer, ActivityIsShownOnlyOnThePlayersServer) {
     user& u = seatUser(host, 1, "Nick");
     test::giveUserFiles(u, 1, "own");
 
-    t.game.userupload(3, 1);                                  // the one file it holds
+    userupload(t.game, 3, 1);                                 // the one file it holds
     seedSoThat(t.game, [](Random& r) { return r(3) == 0; });  // download slot 1
-    t.game.userdownload(3, 1);
+    userdownload(t.game, 3, 1);
     seedSoThat(t.game, [](Random& r) { return r(3) == 2; });  // delete slot 2
-    t.game.userdelete(3, 1);
+    userdelete(t.game, 3, 1);
 
     const Lines shown = {"Nick uploaded file: own1.txt", "Nick has downloaded file: srv1.txt",
                          "file: srv2.txt deleted from server by Nick"};
     EXPECT_EQ(t.console.content, playerOn == 3 ? shown : Lines{});
     EXPECT_EQ(host.filecount, 2);
-    EXPECT_EQ(host.suspicion, 11);
+    EXPECT_EQ(host.suspicion, sim::kUploadCost + sim::kDownloadCost + sim::kDeleteCost);
   }
 }
 
@@ -185,14 +189,14 @@ TEST(Userfiletimer, DeleteOnAFullServerLeavesNoGhostInTheLastSlot) {
   seatUser(host, 1, "Nick");
   seedSoThat(t.game, [](Random& r) { return r(100) == 40; });
 
-  t.game.userdelete(2, 1);
+  userdelete(t.game, 2, 1);
 
   EXPECT_EQ(host.filecount, 99);
   EXPECT_EQ(host.files[40].name, "f41.txt");
   EXPECT_EQ(host.files[99].name, "robber.exe");
   EXPECT_TRUE(host.files[100].filetype.empty() && host.files[100].name.empty());
   // The thief pays out once, not once more from a left-over copy.
-  t.game.attacktimerTimer();
+  attacktimerTimer(t.game);
   EXPECT_EQ(t.world().player.money, seededAt(kNoonishMs)(1000));
 }
 
@@ -201,7 +205,7 @@ TEST(Userfiletimer, SuspicionSaturatesInsteadOfWrapping) {
   server& host = t.srv(1);
   host.suspicion = std::numeric_limits<std::int32_t>::max() - 1;
   test::giveUserFiles(seatUser(host, 1, "Nick"), 1);
-  t.game.userupload(1, 1);
+  userupload(t.game, 1, 1);
   EXPECT_EQ(host.suspicion, std::numeric_limits<std::int32_t>::max());
 }
 

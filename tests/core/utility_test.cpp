@@ -4,7 +4,10 @@
 #include <utility>
 #include <vector>
 
+#include "commands/command_rules.h"
+#include "commands/utility.h"
 #include "fakes.h"
+#include "world/console.h"
 
 namespace qv {
 namespace {
@@ -21,7 +24,7 @@ TEST(BankAccount, LogsOnShowsTheBalanceAndLogsOff) {
     const int last = t.pace.sleeps.back();
     if (last != kTypingStepMs) pauses.emplace_back(last, t.console.content.size());
   };
-  t.game.bankaccount();
+  bankaccount(t.game);
 
   const std::string host =
       t.console.content.front().substr(10, t.console.content[0].find('\\') - 10);
@@ -36,14 +39,17 @@ TEST(BankAccount, LogsOnShowsTheBalanceAndLogsOff) {
                                    "Your current balance is: 1500$",
                                    "Logging off of " + host,
                                }));
-  EXPECT_EQ(pauses, (std::vector<std::pair<int, std::size_t>>{
-                        {400, 1}, {800, 3}, {400, 4}, {1500, 5}, {500, 7}}));
+  EXPECT_EQ(pauses, (std::vector<std::pair<int, std::size_t>>{{commands::kBankContactMs, 1},
+                                                              {commands::kBankPinMs, 3},
+                                                              {commands::kBankCodeMs, 4},
+                                                              {commands::kBankProcessingMs, 5},
+                                                              {commands::kBankLogOffMs, 7}}));
   EXPECT_EQ(t.game.outputline, "Logging off of " + host);
 }
 
 TEST(BankAccount, FreshWorldHasNothing) {
   TestGame t;
-  t.game.bankaccount();
+  bankaccount(t.game);
   EXPECT_EQ(t.console.content[6], "Your current balance is: 0$");
 }
 

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "fakes.h"
+#include "world/generate.h"
 
 namespace qv {
 namespace {
@@ -19,7 +20,7 @@ const std::int64_t kTimes[] = {test::kNoonishMs, 0, 1, 3'600'000, 86'399'999};
 
 TEST(WorldGenerate, ServerOneAtTheFixedTime) {
   TestGame t;
-  t.game.GenerateGame();
+  GenerateGame(t.game);
   const server& s = t.srv(1);
   EXPECT_EQ(s.name.str(), t.game.tables.servernamelist[26]);  // row 27, a web host
   EXPECT_EQ(s.ip.str(), "69.90.6.178");
@@ -32,8 +33,8 @@ TEST(WorldGenerate, ServerOneAtTheFixedTime) {
 
 TEST(WorldGenerate, SameTimeOfDayGivesTheSameWorld) {
   TestGame a, b;
-  a.game.GenerateGame();
-  b.game.GenerateGame();
+  GenerateGame(a.game);
+  GenerateGame(b.game);
   for (int i = 1; i <= kServerCount; ++i) {
     EXPECT_EQ(a.srv(i).ip, b.srv(i).ip);
     EXPECT_EQ(a.srv(i).users[1].nickname, b.srv(i).users[1].nickname);
@@ -48,7 +49,7 @@ TEST(WorldGenerate, PlayerStartsWithTheTwoSystemFiles) {
   // Three programs built before a start that failed on its mission file.
   for (int k = 1; k <= 3; ++k) t.world().player.harddrive[k] = Afile{"deleter", "x.del", ""};
   t.world().player.filecount = 3;
-  t.game.GenerateGame();
+  GenerateGame(t.game);
   const Tplayer& p = t.world().player;
   EXPECT_TRUE(p.harddrive[3].name.empty());
   EXPECT_EQ(p.money, 0);
@@ -66,7 +67,7 @@ TEST(WorldGenerate, ProgressLinesAreRewrittenInPlace) {
   TestGame t;
   t.console.appendLine("welcome");
   t.console.appendLine("");
-  t.game.GenerateGame();
+  GenerateGame(t.game);
   EXPECT_EQ(t.console.content, (std::vector<std::string>{"welcome", "Creating servers...", "30/30",
                                                          "Populating Servers...", "30/30"}));
   // Two line writes before each pass plus one rewrite per server per pass.
@@ -136,7 +137,7 @@ TEST(WorldGenerate, ServersUsersAndFilesKeepTheirBounds) {
   std::set<std::string> roles;
   for (const std::int64_t time : kTimes) {
     TestGame t(time);
-    t.game.GenerateGame();
+    GenerateGame(t.game);
     for (int i = 1; i <= kServerCount; ++i) {
       const server& s = t.srv(i);
       expectServerFiles(s);
@@ -167,7 +168,7 @@ TEST(WorldGenerate, ProgramsAppearOnlyWithTechSupportAndAntiHackers) {
   std::set<std::string> programKinds;
   for (const std::int64_t time : kTimes) {
     TestGame t(time);
-    t.game.GenerateGame();
+    GenerateGame(t.game);
     for (int i = 1; i <= kServerCount; ++i) {
       for (const user& u : t.srv(i).users) {
         for (int j = 1; j <= u.filecount; ++j) {
@@ -199,7 +200,7 @@ TEST(WorldGenerate, DownloadMissionPlacesOneTargetFileUnderItsExactName) {
     m.missiontype = "downloadfile";
     m.targetserver = "Deep Vault";
     m.filename = "Secret Plans";  // no extension is added
-    t.game.GenerateGame();
+    GenerateGame(t.game);
     const int target = m.targetindex;
     ASSERT_GE(target, 1);
     ASSERT_LE(target, kServerCount);
@@ -221,9 +222,9 @@ TEST(WorldGenerate, MoneyMissionMakesTheTargetAMoneyServer) {
   int turned = 0;
   for (std::int64_t time = 0; time < 40; ++time) {
     TestGame plain(time), money(time);
-    plain.game.GenerateGame();
+    GenerateGame(plain.game);
     money.world().mission.missiontype = "aquiremoney";
-    money.game.GenerateGame();
+    GenerateGame(money.game);
     const int target = money.world().mission.targetindex;
     ASSERT_EQ(target, plain.world().mission.targetindex);  // same draws
     EXPECT_EQ(money.srv(target).servertype, "money");
@@ -237,14 +238,14 @@ TEST(WorldGenerate, LongTargetNameIsCutToThirtyCharactersAndTheGoalIsStillAhead)
   TestGame t;
   t.world().mission.targetserver = std::string(40, 'x');
   t.world().mission.statusGoalReached = true;  // by the game before
-  t.game.GenerateGame();
+  GenerateGame(t.game);
   EXPECT_EQ(t.srv(t.world().mission.targetindex).name.str(), std::string(30, 'x'));
   EXPECT_FALSE(t.world().mission.statusGoalReached);
 }
 
 TEST(WorldGenerate, EmptyMissionLeavesTheTargetNamelessAndLeaksItsAddressFiveTimes) {
   TestGame t;
-  t.game.GenerateGame();
+  GenerateGame(t.game);
   const int target = t.world().mission.targetindex;
   EXPECT_TRUE(t.srv(target).name.empty());
   EXPECT_EQ(countTargetFiles(t), 0);
@@ -259,9 +260,9 @@ TEST(WorldGenerate, EmptyMissionLeavesTheTargetNamelessAndLeaksItsAddressFiveTim
 
 TEST(WorldGenerate, HardDifficultyLeaksTheTargetTwice) {
   TestGame easy, hard;
-  easy.game.GenerateGame();
+  GenerateGame(easy.game);
   hard.world().mission.difficulty = 3;
-  hard.game.GenerateGame();
+  GenerateGame(hard.game);
   const auto& words = hard.game.tables.wordlist;
   ASSERT_EQ(words.size(), 328u);
   const std::string targetIp = hard.srv(hard.world().mission.targetindex).ip;

@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "fakes.h"
+#include "missions/lifecycle.h"
+#include "world/console.h"
 #include "world/game_error.h"
 
 namespace qv {
@@ -49,7 +51,7 @@ TEST(WorldStart, FirstActivationStartsTheGame) {
   t.windows.missionAnswers.push_back(heistMission());
   t.console.appendLine("old text");
   t.world().player.currentserver = 7;
-  t.game.FormActivate();
+  FormActivate(t.game);
 
   EXPECT_EQ(t.console.content, startLines("NIGHT HEIST \xC9", "Fetch the blueprints."));
   EXPECT_EQ(t.world().mission.name, "night heist \xE9");  // stored case kept
@@ -71,7 +73,7 @@ TEST(WorldStart, LinesAreTypedAfterTheRepaint) {
   t.pace.onSleep = [&] {
     if (repaintsAtFirstSleep < 0) repaintsAtFirstSleep = t.windows.repaints;
   };
-  t.game.FormActivate();
+  FormActivate(t.game);
   EXPECT_EQ(repaintsAtFirstSleep, 1);
   const std::size_t typed = kWelcome.size() + kDashes.size() + kLoaded.size() +
                             std::string("NIGHT HEIST \xC9").size() + kSpaced.size() +
@@ -85,7 +87,7 @@ TEST(WorldStart, CancelledOrEmptyDialogStartsWithAnEmptyMission) {
        {std::optional<std::string>{}, std::optional<std::string>{""}}) {
     TestGame t;
     t.windows.missionAnswers.push_back(answer);
-    t.game.FormActivate();
+    FormActivate(t.game);
     EXPECT_EQ(t.console.content, startLines("", ""));
     EXPECT_TRUE(t.srv(t.world().mission.targetindex).name.empty());
     EXPECT_EQ(t.game.tables.wordlist.size(), 328u);
@@ -96,7 +98,7 @@ TEST(WorldStart, CancelledOrEmptyDialogStartsWithAnEmptyMission) {
 // The message of the error that ends an activation.
 std::string activationError(TestGame& t) {
   try {
-    t.game.FormActivate();
+    FormActivate(t.game);
   } catch (const GameError& e) {
     return e.what();
   }
@@ -123,7 +125,7 @@ TEST(WorldStart, UnreadableMissionStopsTheStartUntilTheNextActivation) {
   // A difficulty typed meanwhile is in force when the world is made.
   t.enter("//difficultyhard");
   t.windows.missionAnswers.push_back(heistMission());
-  t.game.FormActivate();
+  FormActivate(t.game);
   EXPECT_EQ(t.windows.missionDialogs, 2);
   EXPECT_EQ(t.windows.repaints, 2);
   EXPECT_EQ(t.console.content, startLines("NIGHT HEIST \xC9", "Fetch the blueprints."));
@@ -145,7 +147,7 @@ TEST(WorldStart, MissingMissionFileStopsTheStart) {
 TEST(WorldStart, TerminateStopsTheTimersAndReopeningContinues) {
   TestGame t;
   t.windows.missionAnswers.push_back(heistMission());
-  t.game.FormActivate();
+  FormActivate(t.game);
   t.timers.setEnabled(TimerId::ChatTimer, true);
   t.enter("//terminate");
   EXPECT_FALSE(t.windows.gameWindowVisible);
@@ -158,7 +160,7 @@ TEST(WorldStart, TerminateStopsTheTimersAndReopeningContinues) {
   const Lines console = t.console.content;
   const std::string firstServer = t.srv(1).name;
   const std::int64_t slept = t.pace.slept;
-  t.game.FormActivate();
+  FormActivate(t.game);
   EXPECT_EQ(t.console.content, console);
   EXPECT_EQ(t.pace.slept, slept);
   EXPECT_EQ(t.windows.missionDialogs, 1);
@@ -175,7 +177,7 @@ class ReactivatingWindows : public test::FakeWindows {
   Game* game = nullptr;
   std::optional<std::string> askMissionFile() override {
     auto answer = FakeWindows::askMissionFile();
-    if (game) game->FormActivate();
+    if (game) FormActivate(*game);
     return answer;
   }
 };
@@ -187,7 +189,7 @@ TEST(WorldStart, ActivationDuringTheDialogDoesNotStartASecondGame) {
   ReactivatingWindows windows;
   Game game{Ports{console, jumpLog, fileLog, compiler, status, pace, timers, windows}};
   windows.game = &game;
-  game.FormActivate();
+  FormActivate(game);
   EXPECT_EQ(windows.missionDialogs, 1);
   EXPECT_EQ(console.content, startLines("", ""));
   EXPECT_EQ(game.tables.wordlist.size(), 328u);

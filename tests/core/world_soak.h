@@ -12,9 +12,16 @@
 #include <string>
 #include <vector>
 
+#include "commands/chatroom.h"
+#include "commands/compiler.h"
 #include "fakes.h"
+#include "sim/population.h"
+#include "sim/programs.h"
+#include "sim/status.h"
+#include "sim/userfiles.h"
 #include "sim_world.h"
 #include "world/game_error.h"
+#include "world/generate.h"
 #include "world_invariants.h"
 
 namespace qv::test {
@@ -182,7 +189,7 @@ class RandomPlayer {
       t_.compiler.appendLine(kCompilerLines[static_cast<std::size_t>(row)]);
     }
     t_.compiler.appendLine(":end");
-    t_.game.compilerConsoleKeyDown(kReturnKey);
+    compilerConsoleKeyDown(t_.game, kReturnKey);
   }
 
   TestGame& t_;
@@ -200,7 +207,7 @@ inline void startSoakWorld(TestGame& t, const std::string& missiontype) {
   mission.money = 50'000;
   mission.filename = "plans.doc";
   t.world().player.currentserver = kNotConnected;
-  t.game.GenerateGame();
+  GenerateGame(t.game);
   t.timers.setEnabled(TimerId::JumpTimer, true);
   t.timers.setEnabled(TimerId::Userfiletimer, true);
 }
@@ -227,10 +234,10 @@ class Soak {
     Game& g = t.game;
     tickers_ = {
         {999, switched(TimerId::JumpTimer), [this, &g] { jumpTick(g); }, true},
-        {1001, switched(TimerId::ChatTimer), [&g] { g.ChatTimerTimer(); }, true},
+        {1001, switched(TimerId::ChatTimer), [&g] { ChatTimerTimer(g); }, true},
         {1000, switched(TimerId::Userfiletimer), [this, &g] { userfileTick(g); }, true},
         {1000, always, [this, &g] { attackTick(g); }, true},
-        {1000, always, [&g] { g.InfoTimerTimer(); }, true},
+        {1000, always, [&g] { InfoTimerTimer(g); }, true},
         {30, switched(TimerId::CodeTimer), [this, &g] { codeTick(g); }, false},
         {1000, always, [this] { keyboard(); }, false},
     };
@@ -288,13 +295,13 @@ class Soak {
   }
 
   void jumpTick(Game& g) {
-    g.JumpTimerTimer();
+    JumpTimerTimer(g);
     check(strictPackingFault(t_.world()), "a jump tick");
     t_.jumpLog.clear();
   }
 
   void userfileTick(Game& g) {
-    g.UserfiletimerTimer();
+    UserfiletimerTimer(g);
     if (t_.fileLog.lastLine() != "File Timer has completed a full 30 server loop!") {
       check("no closing log line", "a file tick");
     }
@@ -303,14 +310,14 @@ class Soak {
   }
 
   void attackTick(Game& g) {
-    g.attacktimerTimer();
+    attacktimerTimer(g);
     check(suspicionFault(t_.world()), "cooling");
     check(strictPackingFault(t_.world()), "a program tick");
     if (++seconds_ % 500 == 0) plantProgram();
   }
 
   void codeTick(Game& g) {
-    g.CodeTimerTimer();
+    CodeTimerTimer(g);
     check(driveFault(t_.world().player), "a compiler tick");
   }
 

@@ -11,6 +11,7 @@
 #include "terminal/qt_game_window.h"
 #include "toolkit/qt_text_pane.h"
 #include "ui_helpers.h"
+#include "world/console.h"
 
 namespace qv {
 namespace {
@@ -102,7 +103,7 @@ TEST(TypedLine, EveryStepIsPaintedBeforeItsPause) {
     paintsAtPause.push_back(paints);
     EXPECT_EQ(area.verticalScrollBar()->value(), area.verticalScrollBar()->maximum());
   };
-  game.type(text);
+  type(game, text);
 
   ASSERT_EQ(seen.size(), 32u);
   for (std::size_t i = 0; i < seen.size(); ++i) {

@@ -14,6 +14,7 @@
 #include "commands/qt_compiler_window.h"
 #include "missions/qt_editor_window.h"
 #include "sim/qt_status_window.h"
+#include "terminal/interpreter.h"
 #include "terminal/qt_game_window.h"
 #include "ui_helpers.h"
 
@@ -143,7 +144,7 @@ TEST(Activation, TerminateAndNewGameReopenTheSameGame) {
   h.shell.start();
   h.startGame();
   const QString console = h.shell.form2().console->toPlainText();
-  h.shell.game().Interperetinput("//terminate");
+  Interperetinput(h.shell.game(), "//terminate");
   EXPECT_FALSE(h.shell.form2().isVisible());
   EXPECT_TRUE(h.shell.form1().isVisible());
   EXPECT_FALSE(h.shell.form2().JumpTimer->isActive());

@@ -10,9 +10,11 @@
 #include <QShortcut>
 
 #include "sim/qt_status_window.h"
+#include "sim/status.h"
 #include "terminal/qt_game_window.h"
 #include "toolkit/qt_announcer.h"
 #include "ui_helpers.h"
+#include "world/console.h"
 
 namespace qv {
 namespace {
@@ -88,16 +90,16 @@ TEST_F(Speech, EachLineIsHeardOnceWholeWhenTheHandlerIsDone) {
     QStringList expected;
   } cases[] = {
       {"a typed line",
-       [&] { game.type("You are not on a server!"); },
+       [&] { type(game, "You are not on a server!"); },
        {"You are not on a server!"}},
       {"an immediate line",
-       [&] { game.addLine("config.sys  :  config.sys"); },
+       [&] { addLine(game, "config.sys  :  config.sys"); },
        {"config.sys  :  config.sys"}},
       {"a reply of several lines, empty ones left out",
        [&] {
-         game.addLine("Contents of ROOT/");
-         game.addLine("");
-         game.addLine("a.txt");
+         addLine(game, "Contents of ROOT/");
+         addLine(game, "");
+         addLine(game, "a.txt");
        },
        {"Contents of ROOT/\na.txt"}},
       {"a line rewritten to the same text",
@@ -115,8 +117,8 @@ TEST_F(Speech, EachLineIsHeardOnceWholeWhenTheHandlerIsDone) {
 }
 
 TEST_F(Speech, ATypedLineIsHeardAtThePauseAfterIt) {
-  h.shell.game().type("accessing balance.asp ...");
-  h.shell.game().type("Bank server contacted");
+  type(h.shell.game(), "accessing balance.asp ...");
+  type(h.shell.game(), "Bank server contacted");
   EXPECT_TRUE(heard.isEmpty());
   sleepAnsweringScreenReader(std::chrono::steady_clock::now());  // the pace's pause
   EXPECT_EQ(heard, QStringList{"accessing balance.asp ..."});
@@ -128,7 +130,7 @@ TEST_F(Speech, LinesWaitForAModalDialogToClose) {
   QDialog dialog(&h.shell.form2());
   dialog.setModal(true);
   dialog.show();
-  h.shell.game().type("WELCOME HACKER");
+  type(h.shell.game(), "WELCOME HACKER");
   EXPECT_TRUE(heardAfterSettling(500).isEmpty());
   dialog.hide();
   // Once the reader has had time to read the window activated again.
@@ -139,10 +141,10 @@ TEST_F(Speech, ChatterGivesWayToRepliesButItsNewestAddressWaitsAndF7SilencesIt) 
   Game& game = h.shell.game();
   auto chat = [&](const char* line = "NEO: hello .") {
     const Chatter chatter;
-    game.addLine(line);
+    addLine(game, line);
   };
   quieten();
-  game.addLine("Reply");
+  addLine(game, "Reply");
   chat();
   EXPECT_EQ(heardAfterSettling(), QStringList{"Reply"}) << "chatter over a reply";
   chat("NEO: old 1.2.3.4 .");
@@ -198,7 +200,7 @@ TEST_F(Speech, TheStatusWindowSaysItsLinesOnceThenOnlyNews) {
     SCOPED_TRACE(c.what);
     settle();
     c.change();
-    game.InfoTimerTimer();
+    InfoTimerTimer(game);
     // News may wait while the reader reads a window that was activated.
     const bool heardAsExpected = c.expected.isEmpty()
                                      ? heardAfterSettling(300).isEmpty()
@@ -209,11 +211,11 @@ TEST_F(Speech, TheStatusWindowSaysItsLinesOnceThenOnlyNews) {
 
 TEST_F(Speech, NothingIsHeardOfAHiddenGameWindowOrWithoutAScreenReader) {
   h.shell.form2().hide();
-  h.shell.game().type("You are not on a server!");
+  type(h.shell.game(), "You are not on a server!");
   EXPECT_TRUE(heardAfterSettling().isEmpty());
   h.shell.form2().show();
   screenReaderRunning(false);
-  h.shell.game().addLine("You are not on a server!");
+  addLine(h.shell.game(), "You are not on a server!");
   EXPECT_TRUE(heardAfterSettling().isEmpty());
 }
 

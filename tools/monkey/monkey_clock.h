@@ -6,6 +6,7 @@
 #include <functional>
 #include <thread>
 
+#include "world/console.h"
 #include "world/game.h"
 #include "world/ports.h"
 
