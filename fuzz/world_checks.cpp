@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "world_soak.h"
+#include "world_invariants.h"
 
 namespace qv::fuzz {
 

@@ -17,6 +17,7 @@
 #include "fakes.h"
 #include "sim/population.h"
 #include "sim/programs.h"
+#include "sim/sim_rules.h"
 #include "sim/status.h"
 #include "sim/userfiles.h"
 #include "sim_world.h"
@@ -30,68 +31,11 @@ constexpr std::int64_t kDayMs = 86'400'000;
 
 // ---- the checks --------------------------------------------------------
 
-inline bool isEmptyFile(const Afile& file) {
-  return (file.filetype.size() | file.name.size() | file.info.size()) == 0;
-}
-
-// Files in slots 1..count each carry a type word (every file ever made has
-// one; a name may be empty), and every slot above the count is empty.
-template <typename Slots>
-std::string packingFault(const Slots& files, std::int32_t count, int capacity) {
-  if (count < 0 || count > capacity) return "count " + std::to_string(count) + " out of bounds";
-  for (int k = 1; k <= count; ++k) {
-    if (files[k].filetype.empty()) return "untyped file in slot " + std::to_string(k);
-  }
-  for (int k = count + 1; k <= capacity; ++k) {
-    if (!isEmptyFile(files[k])) return "leftover file in slot " + std::to_string(k);
-  }
-  return {};
-}
-
-inline std::string userFault(const user& u) {
-  if (u.nickname.empty()) {
-    if (u.filecount != 0 || !u.role.empty() || !u.ip.empty()) return "free slot not cleared";
-  }
-  return packingFault(u.files, u.filecount, kUserFileSlots);
-}
-
-inline std::string driveFault(const Tplayer& player) {
-  if (auto fault = packingFault(player.harddrive, player.filecount, kHarddriveSlots);
-      !fault.empty()) {
-    return "hard drive: " + fault;
-  }
-  return {};
-}
-
-// Stricter packing than brokenInvariant: no untyped file below a count, no
-// leftovers in a freed user slot. Cheap enough to run after every handler.
-inline std::string strictPackingFault(const World& world) {
-  for (int i = 1; i <= kServerCount; ++i) {
-    const server& host = world.servers[i];
-    auto where = [i] { return "server " + std::to_string(i) + ": "; };
-    if (auto fault = packingFault(host.files, host.filecount, kServerFileSlots); !fault.empty()) {
-      return where() + fault;
-    }
-    for (int j = 1; j <= kUserSlots; ++j) {
-      if (auto fault = userFault(host.users[j]); !fault.empty()) {
-        return where() + "user " + std::to_string(j) + ": " + fault;
-      }
-    }
-  }
-  return driveFault(world.player);
-}
-
-// Every rule: the general ones of brokenInvariant and the packing above. The
-// packing covers brokenInvariant's empty slots above the counts, so the world
-// is walked once (the fuzzers run this after every line).
-inline std::string worldFault(const World& world) {
-  if (auto fault = strictPackingFault(world); !fault.empty()) return fault;
-  return brokenInvariant(world, false);
-}
-
 inline std::string suspicionFault(const World& world) {
   for (int i = 1; i <= kServerCount; ++i) {
-    if (world.servers[i].suspicion > 100) return "server " + std::to_string(i) + " above 100";
+    if (world.servers[i].suspicion > sim::kMaxSuspicion) {
+      return "server " + std::to_string(i) + " above " + std::to_string(sim::kMaxSuspicion);
+    }
   }
   return {};
 }

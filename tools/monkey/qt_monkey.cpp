@@ -37,7 +37,7 @@
 #include "monkey_input.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
-#include "world_soak.h"
+#include "world_invariants.h"
 
 namespace qv::monkey {
 namespace {
