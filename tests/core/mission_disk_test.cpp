@@ -67,7 +67,7 @@ TEST_F(MissionDisk, HostileFilesAreRefusedQuicklyWithNothingChanged) {
   const std::string fifo = path("pipe.qmf");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string big = path("big.qmf");
-  put(big, kMission + std::string(2 * 1024 * 1024, 'x'));
+  put(big, kMission + std::string(2 * kMissionFileMaxBytes, 'x'));
 
   TMission m;
   m.name = "kept";
