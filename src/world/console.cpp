@@ -3,6 +3,7 @@
 #include "world/game.h"
 
 namespace qv {
+
 void typetext(Game& game, const std::string& text) {
   // Copy first: callers pass outputline, which a routine may change later.
   const std::string line = text;
@@ -22,4 +23,5 @@ void type(Game& game, const std::string& text) {
 void addLine(Game& game, const std::string& text) {
   game.ports().console.appendLine(text);
 }
+
 }  // namespace qv
