@@ -21,7 +21,8 @@ cd "$(dirname "$0")/.."
 mode=${1:-starts}
 arg=${2:-}
 source scripts/lib/speech-desktop.sh
-speech_desktop_install
+# espeak-ng's own command measures how long a text takes to say.
+speech_desktop_install espeak-ng
 binary=$(realpath "${QV_BINARY:-build/dev/quorvexer}")
 mission=$(realpath src/assets/missions/tin_cup.qmf)
 

@@ -8,7 +8,7 @@
 # player's own session alone. Sourced, not run:
 #
 #   source scripts/lib/speech-desktop.sh
-#   speech_desktop_install                  the packages, when missing
+#   speech_desktop_install [MORE PACKAGES]  the packages, when missing
 #   speech_desktop_start DIR                X server, buses, speech; logs in DIR;
 #                                           everything started ends with the shell
 #   speech_orca_start NAME DEBUG_LOG        Orca, once it is on the bus; sets orca_pid
@@ -24,10 +24,10 @@ speech_lib=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
 # No byte-code caches beside the scripts.
 export PYTHONDONTWRITEBYTECODE=1
 
-speech_desktop_install() {  # espeak-ng's own command measures how long a text takes to say
+# shellcheck disable=SC2120  # more packages are optional
+speech_desktop_install() {
   "$speech_lib/../install-deps.sh" --extra orca speech-dispatcher speech-dispatcher-espeak-ng \
-    speech-dispatcher-audio-plugins libao4 espeak-ng at-spi2-core dbus-x11 xvfb xdotool \
-    python3-pyatspi
+    speech-dispatcher-audio-plugins libao4 at-spi2-core dbus-x11 xvfb xdotool python3-pyatspi "$@"
 }
 
 speech_pids=()
