@@ -2,7 +2,9 @@
 """Plays a download mission the way a blind player does: by ear.
 
     play-by-ear.py GAME MISSION OUT ORCA_LOG     plays one game, logs in OUT
-    play-by-ear.py probe orca|focus|text NAME    one look at the accessible tree
+
+Run it on the desktop that scripts/lib/speech-desktop.sh sets up, with Orca
+writing ORCA_LOG line by line (scripts/check-screen-reader.sh does both).
 
 Every step is decided from what Orca spoke, read from its debug log as it
 grows: the briefing, the chat room's chatter, the phone number, the server's
@@ -11,7 +13,7 @@ The game's own state is never read, except the pane texts at the end, to
 check that every line it wrote was spoken.
 
 The spoken text may or may not begin with the word "notification" (older and
-newer screen readers differ); lines are matched without it.
+newer screen readers differ); lines are matched without it (lib/orca_log.py).
 """
 import json
 import os
@@ -21,50 +23,19 @@ import subprocess
 import sys
 import time
 
+sys.dont_write_bytecode = True  # no cache files beside the scripts
+LIB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib")
+sys.path.insert(0, LIB)
+from orca_log import lines_of, norm  # noqa: E402
+
 # ---------------------------------------------------------------- the tree
-
-
-def probe(argv):
-    import pyatspi
-
-    def app(name):
-        for candidate in pyatspi.Registry.getDesktop(0):
-            if candidate is not None and candidate.name == name:
-                return candidate
-        return None
-
-    def find(node, test):
-        if test(node):
-            return node
-        for i in range(node.childCount):
-            hit = find(node.getChildAtIndex(i), test)
-            if hit is not None:
-                return hit
-        return None
-
-    def focused(node, names):
-        if node.getState().contains(pyatspi.STATE_FOCUSED):
-            names.append(node.name)
-        for i in range(node.childCount):
-            focused(node.getChildAtIndex(i), names)
-        return names
-
-    if argv[0] == "orca":
-        return 0 if app("orca") is not None else 1
-    if argv[0] == "focus":
-        print("\n".join(focused(app("Quorvexer"), [])))
-    elif argv[0] == "text":
-        pane = find(app("Quorvexer"), lambda n: n.name == argv[1] and n.getRoleName() == "text")
-        text = pane.queryText()
-        sys.stdout.write(text.getText(0, text.characterCount))
-    return 0
 
 
 def run_probe(*args, timeout=60):
     # The game answers the bus only between its typed lines: a separate
     # process with a time limit, so a busy game cannot hang the player.
-    done = subprocess.run([sys.executable, __file__, "probe", *args], capture_output=True,
-                          text=True, timeout=timeout)
+    done = subprocess.run([sys.executable, os.path.join(LIB, "accessible.py"), *args],
+                          capture_output=True, text=True, timeout=timeout)
     return done.stdout
 
 
@@ -72,16 +43,6 @@ def run_probe(*args, timeout=60):
 
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{", re.S)
 ADDRESS = re.compile(r"(?<![\d.])(\d{1,3}(?:\.\d{1,3}){3})(?![\d])")
-
-
-def norm(text):
-    return " ".join(text.split())
-
-
-def lines_of(utterance):
-    """The lines of one utterance, without a leading role word."""
-    text = re.sub(r"^notification\s+", "", utterance)
-    return [norm(l) for l in text.split("\n") if norm(l)]
 
 
 def bare(line):
@@ -594,6 +555,4 @@ def main(game, mission, out, orca_log):
 
 
 if __name__ == "__main__":
-    if sys.argv[1] == "probe":
-        sys.exit(probe(sys.argv[2:]))
     sys.exit(main(*sys.argv[1:5]))
