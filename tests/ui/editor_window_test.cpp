@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <utility>
 
 #include "mission_scratch_folder.h"
 #include "missions/mission_file.h"
@@ -359,35 +360,26 @@ TEST_F(EditorWindow, NonNumberInASpinFieldCountsAsZero) {
 // pressed wherever the keyboard is.
 TEST_F(EditorWindow, ClosingShowsTheMenuAndKeepsTheContents) {
   TForm4& f = *form_;
-  const struct {
-    QWidget* focus;
-    QKeyCombination key;  // none: the close box
-  } ways[] = {{nullptr, {}},
-              {f.Memo1, Qt::Key_Escape},
-              {f.MissionNameEd, Qt::Key_Escape},
-              {f.MoneyEdit, Qt::Key_Escape},
-              {f.SaveBtn, Qt::Key_Escape},
-              {f.Edit2, Qt::ControlModifier | Qt::Key_W}};
-  int shown = 0;
-  for (const auto& way : ways) {
+  const std::pair<QWidget*, QKeyCombination> ways[] = {{nullptr, {}},  // the close box
+                                                       {f.Memo1, Qt::Key_Escape},
+                                                       {f.MoneyEdit, Qt::Key_Escape},
+                                                       {f.SaveBtn, Qt::Key_Escape},
+                                                       {f.Edit2, Qt::ControlModifier | Qt::Key_W}};
+  for (const auto& [focus, key] : ways) {
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     f.MissionNameEd->setText("Kept");
     typeItem(1)->click();
-    if (way.focus) {
-      way.focus->setFocus();
-      QTest::keyClick(way.focus, way.key.key(), way.key.keyboardModifiers());
-    } else {
-      f.close();
-    }
-    EXPECT_EQ(menuShown_, ++shown) << shown;
+    menuShown_ = 0;
+    if (focus) QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+    if (!focus) f.close();
+    EXPECT_EQ(menuShown_, 1) << (focus ? focus->accessibleName().toStdString() : "close box");
     EXPECT_FALSE(f.isVisible());
     f.show();
     EXPECT_EQ(f.MissionNameEd->text(), "Kept");
     EXPECT_EQ(f.Label2->text(), "Name of file:");
     f.close();
-    ++shown;
   }
 }
 

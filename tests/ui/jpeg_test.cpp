@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QIcon>
 #include <algorithm>
+#include <utility>
 
 #include "app/qt_glyphs.h"
 #include "assets/qt_assets.h"
@@ -56,16 +57,13 @@ TEST(Jpeg, AHugeDeclaredSizeIsRefusedBeforeAllocating) {
 // On a screen scaled by 1.5, 2 or more the pictures have the pixels to be as
 // sharp as the text, and take the same room as on a plain screen.
 TEST(Pictures, SharpAtEveryScale) {
-  const struct {
-    const char* path;
-    QSize size;
-  } backgrounds[] = {{":/assets/menu.jpg", {650, 346}}, {":/assets/editor.jpg", {450, 318}}};
   for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
     const qreal drawnAt = std::min(ratio, 2.0);
-    for (const auto& background : backgrounds) {
-      const QPixmap picture = loadBackground(background.path, ratio);
-      EXPECT_EQ(picture.devicePixelRatio(), drawnAt) << background.path << " at " << ratio;
-      EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(background.size)) << background.path;
+    for (const auto& [path, size] : {std::pair{":/assets/menu.jpg", QSizeF(650, 346)},
+                                     std::pair{":/assets/editor.jpg", QSizeF(450, 318)}}) {
+      const QPixmap picture = loadBackground(path, ratio);
+      EXPECT_EQ(picture.devicePixelRatio(), drawnAt) << path << " at " << ratio;
+      EXPECT_EQ(picture.deviceIndependentSize(), size) << path << " at " << ratio;
     }
     if (ratio != drawnAt || ratio == 1.5) continue;  // icons are drawn at 1, 2 and the screens'
     for (const QIcon& glyph :

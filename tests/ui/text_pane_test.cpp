@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <functional>
 
+#include "toolkit/qt_look.h"
 #include "toolkit/qt_text_area.h"
 #include "toolkit/qt_text_pane.h"
 
@@ -83,41 +84,38 @@ TEST(PlainTextPane, LogPanelsKeepTheNewestLines) {
   EXPECT_EQ(p.pane.lines(), (Lines{"3", "4", "5"}));
 }
 
-void wheelUp(QWidget* viewport) {
-  const QPointF middle = QRectF(viewport->rect()).center();
-  QWheelEvent wheel(middle, viewport->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(viewport, &wheel);
-}
-
 // Every way a player moves the view: moved up, it stays put while lines are
 // written; moved back to the end, it follows them again.
 TEST(PlainTextPane, AViewScrolledBackStaysPutAndOneAtTheEndFollows) {
-  using Move = std::function<void(TextArea&)>;
   const auto keys = [](std::vector<QKeyCombination> pressed) {
     return [pressed](TextArea& area) {
       for (QKeyCombination key : pressed)
         QTest::keyClick(&area, key.key(), key.keyboardModifiers());
     };
   };
+  const auto wheelUp = [](TextArea& area) {
+    const QPointF middle = QRectF(area.viewport()->rect()).center();
+    QWheelEvent wheel(middle, area.viewport()->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(area.viewport(), &wheel);
+  };
   const struct {
     const char* way;
-    Move move;
+    std::function<void(TextArea&)> move;
     bool followsAfter;
   } cases[] = {
       {"Ctrl+Home", keys({Qt::ControlModifier | Qt::Key_Home}), false},
       {"Up", keys(std::vector<QKeyCombination>(12, Qt::Key_Up)), false},
       {"Page Up", keys({Qt::Key_PageUp}), false},
-      {"wheel", [](TextArea& area) { wheelUp(area.viewport()); }, false},
+      {"wheel", wheelUp, false},
       {"scroll bar", [](TextArea& area) { area.verticalScrollBar()->setValue(5); }, false},
-      {"Ctrl+Home, Ctrl+End",
-       keys({Qt::ControlModifier | Qt::Key_Home, Qt::ControlModifier | Qt::Key_End}), true},
+      {"Ctrl+End", keys({Qt::ControlModifier | Qt::Key_Home, Qt::ControlModifier | Qt::Key_End}),
+       true},
       {"Up within the view", keys({Qt::Key_Up}), true},
   };
   for (const auto& c : cases) {
     PaneOnArea p;
-    p.area.setReadOnly(true);  // as the console: read with the caret
-    p.area.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    styleTextArea(&p.area, {.readOnly = true});  // as the console: read with the caret
     p.area.resize(200, 100);
     p.area.show();
     for (int i = 0; i < 40; ++i) p.pane.appendLine("line");
@@ -142,15 +140,11 @@ TEST(PlainTextPane, ShowLinesRewritesOnlyWhatChangedAndTheCaretHolds) {
                        "Current server suspicion: 12"};
   const struct {
     Lines next;
-    int caretLine, caretColumn;
-    int caretLineAfter, caretColumnAfter;
+    int caretLine, caretColumn, caretLineAfter, caretColumnAfter;
   } cases[] = {
-      {shown, 1, 0, 1, 0},
       {{shown[0], shown[1], "Current server suspicion: 13"}, 1, 0, 1, 0},
       {{shown[0], shown[1], "Current server suspicion: 13"}, 2, 28, 2, 28},
-      {{shown[0], "Commands.sys... compramised", shown[2]}, 1, 3, 1, 3},
       {{shown[0], "Commands.sys... compramised", shown[2]}, 1, 22, 1, 27},
-      {{shown[0], shown[1]}, 0, 5, 0, 5},
       {{shown[0], shown[1]}, 2, 0, 1, 22},
       {{"Config.sys... compramised", shown[1], shown[2], "a fourth line"}, 2, 4, 2, 4},
       {{""}, 0, 0, 0, 0},
