@@ -373,9 +373,10 @@ void TForm4::closeEvent(QCloseEvent* event) {
 }
 
 void TForm4::paintEvent(QPaintEvent*) {
-  // Decoded for the pixel ratio of the screen the window is on.
-  if (!background_ || background_->devicePixelRatio() != devicePixelRatioF()) {
-    background_ = loadBackground(QStringLiteral(":/assets/editor.jpg"), devicePixelRatioF());
+  // Decoded again only on a screen of another pixel ratio.
+  if (!background_ || backgroundRatio_ != devicePixelRatioF()) {
+    backgroundRatio_ = devicePixelRatioF();
+    background_ = loadBackground(QStringLiteral(":/assets/editor.jpg"), backgroundRatio_);
   }
   QPainter painter(this);
   if (background_->isNull()) {
