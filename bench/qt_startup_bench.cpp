@@ -187,7 +187,7 @@ int runParts(int argc, char** argv) {
     }
   });
   QPixmap picture;
-  timed([&] { picture = qv::loadBackground(QStringLiteral(":/assets/menu.jpg")); });
+  timed([&] { picture = qv::loadBackground(QStringLiteral(":/assets/menu.jpg"), 1); });
   std::unique_ptr<qv::test::TestGame> game;
   timed([&] { game = std::make_unique<qv::test::TestGame>(); });
   std::unique_ptr<qv::TForm1> menu;

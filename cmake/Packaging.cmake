@@ -7,11 +7,18 @@ if(QV_BUILD_UI)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/quorvexer.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   # Fixed sizes rendered from the SVG by scripts/render-icons.sh: menus and
-  # task bars that do not draw SVG pick these.
-  foreach(size IN ITEMS 16 24 32 48 64 128 256)
-    install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/quorvexer-${size}.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+  # task bars that do not draw SVG pick these. On a desktop scaled by two, an
+  # icon of half a picture's size is that picture, in the "@2" folder.
+  set(icon_sizes 16 24 32 48 64 96 128 256 512)
+  foreach(size IN LISTS icon_sizes)
+    set(icon ${PROJECT_SOURCE_DIR}/packaging/icons/quorvexer-${size}.png)
+    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME quorvexer.png)
+    math(EXPR half "${size} / 2")
+    if(half IN_LIST icon_sizes)
+      install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${half}x${half}@2/apps
+              RENAME quorvexer.png)
+    endif()
   endforeach()
   include(${PROJECT_SOURCE_DIR}/cmake/DebianFiles.cmake)
 endif()

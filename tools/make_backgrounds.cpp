@@ -1,5 +1,6 @@
 // Renders the two background pictures of the game (the main menu and the
-// mission editor) and writes them as JPEG files with libjpeg:
+// mission editor), each also at twice the pixels ("menu@2x.jpg"), and writes
+// them as JPEG files with libjpeg:
 //
 //   g++ -std=c++20 -O2 tools/make_backgrounds.cpp -ljpeg -o /tmp/make_backgrounds
 //   /tmp/make_backgrounds src/assets
@@ -26,39 +27,72 @@ struct Rgb {
   float r = 0, g = 0, b = 0;
 };
 
+// A picture drawn in logical pixels and stored with `scale` pixels a side for
+// each: at 2 it is the same picture with twice the detail, for screens that
+// draw everything twice as large. Shapes are measured at each stored pixel's
+// centre; the grid, the letters and the scan lines fill whole logical pixels,
+// as they are whole pixels at 1.
 class Canvas {
  public:
-  Canvas(int width, int height)
-      : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height)) {}
+  Canvas(int width, int height, int scale)
+      : width_(width),
+        height_(height),
+        scale_(scale),
+        pixels_(static_cast<std::size_t>(width * scale * height * scale)) {}
 
   int width() const { return width_; }
   int height() const { return height_; }
+  int scale() const { return scale_; }
+  int storedWidth() const { return width_ * scale_; }
+  int storedHeight() const { return height_ * scale_; }
 
+  // Adds to one logical pixel.
   void add(int x, int y, Rgb c, float amount) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-    Rgb& p = pixels_[static_cast<std::size_t>(y * width_ + x)];
-    p.r += c.r * amount;
-    p.g += c.g * amount;
-    p.b += c.b * amount;
+    for (int sy = y * scale_; sy < (y + 1) * scale_; ++sy) {
+      for (int sx = x * scale_; sx < (x + 1) * scale_; ++sx) addStored(sx, sy, c, amount);
+    }
   }
 
-  void scale(int x, int y, float factor) {
-    Rgb& p = pixels_[static_cast<std::size_t>(y * width_ + x)];
-    p.r *= factor;
-    p.g *= factor;
-    p.b *= factor;
+  // Dims one logical pixel.
+  void dim(int x, int y, float factor) {
+    for (int sy = y * scale_; sy < (y + 1) * scale_; ++sy) {
+      for (int sx = x * scale_; sx < (x + 1) * scale_; ++sx) {
+        Rgb& p = pixels_[static_cast<std::size_t>(sy * storedWidth() + sx)];
+        p.r *= factor;
+        p.g *= factor;
+        p.b *= factor;
+      }
+    }
+  }
+
+  // Where the centre of a stored pixel lies, in logical pixels (whose
+  // centres lie on whole numbers).
+  float logical(int stored) const {
+    return (static_cast<float>(stored) + 0.5f) / static_cast<float>(scale_) - 0.5f;
   }
 
   // A soft round spot: the glow of a lit phosphor.
   void glow(float cx, float cy, float radius, Rgb c, float strength) {
     const int r = static_cast<int>(std::ceil(radius * 2.5f));
-    for (int y = static_cast<int>(cy) - r; y <= static_cast<int>(cy) + r; ++y) {
-      for (int x = static_cast<int>(cx) - r; x <= static_cast<int>(cx) + r; ++x) {
-        const float dx = static_cast<float>(x) - cx, dy = static_cast<float>(y) - cy;
+    const int top = (static_cast<int>(cy) - r) * scale_, left = (static_cast<int>(cx) - r) * scale_;
+    const int bottom = (static_cast<int>(cy) + r + 1) * scale_;
+    const int right = (static_cast<int>(cx) + r + 1) * scale_;
+    for (int sy = top; sy < bottom; ++sy) {
+      for (int sx = left; sx < right; ++sx) {
+        const float dx = logical(sx) - cx, dy = logical(sy) - cy;
         const float d2 = (dx * dx + dy * dy) / (radius * radius);
-        add(x, y, c, strength * std::exp(-d2));
+        addStored(sx, sy, c, strength * std::exp(-d2));
       }
     }
+  }
+
+  void addStored(int sx, int sy, Rgb c, float amount) {
+    if (sx < 0 || sy < 0 || sx >= storedWidth() || sy >= storedHeight()) return;
+    Rgb& p = pixels_[static_cast<std::size_t>(sy * storedWidth() + sx)];
+    p.r += c.r * amount;
+    p.g += c.g * amount;
+    p.b += c.b * amount;
   }
 
   std::vector<unsigned char> bytes() const {
@@ -73,7 +107,7 @@ class Canvas {
   }
 
  private:
-  int width_, height_;
+  int width_, height_, scale_;
   std::vector<Rgb> pixels_;
 };
 
@@ -98,14 +132,20 @@ const Rgb kDeepGreen{0.02f, 0.10f, 0.05f};
 
 void paintScreen(Canvas& c, Dice& dice) {
   const float cx = static_cast<float>(c.width()) / 2, cy = static_cast<float>(c.height()) / 2;
+  const int s = c.scale();
   for (int y = 0; y < c.height(); ++y) {
     for (int x = 0; x < c.width(); ++x) {
-      // Brighter in the middle, darker towards the curved edges of a tube.
-      const float dx = (static_cast<float>(x) - cx) / cx, dy = (static_cast<float>(y) - cy) / cy;
-      const float vignette = std::max(0.0f, 1.0f - 0.55f * (dx * dx + dy * dy));
+      // One grain a logical pixel, so the dice roll alike at every scale.
       const float grain = 0.035f * dice.unit();
-      c.add(x, y, kDeepGreen, vignette + grain * 4);
-      c.add(x, y, kPhosphor, grain * 0.5f);
+      for (int sy = y * s; sy < (y + 1) * s; ++sy) {
+        for (int sx = x * s; sx < (x + 1) * s; ++sx) {
+          // Brighter in the middle, darker towards the curved edges of a tube.
+          const float dx = (c.logical(sx) - cx) / cx, dy = (c.logical(sy) - cy) / cy;
+          const float vignette = std::max(0.0f, 1.0f - 0.55f * (dx * dx + dy * dy));
+          c.addStored(sx, sy, kDeepGreen, vignette + grain * 4);
+          c.addStored(sx, sy, kPhosphor, grain * 0.5f);
+        }
+      }
     }
   }
 }
@@ -203,7 +243,7 @@ void paintTitle(Canvas& c, const std::string& title, int top, int cell) {
 
 void paintScanLines(Canvas& c) {
   for (int y = 0; y < c.height(); y += 2) {
-    for (int x = 0; x < c.width(); ++x) c.scale(x, y, 0.62f);
+    for (int x = 0; x < c.width(); ++x) c.dim(x, y, 0.62f);
   }
 }
 
@@ -215,8 +255,8 @@ bool writeJpeg(const std::string& path, const Canvas& canvas, int quality) {
   info.err = jpeg_std_error(&errors);
   jpeg_create_compress(&info);
   jpeg_stdio_dest(&info, file);
-  info.image_width = static_cast<JDIMENSION>(canvas.width());
-  info.image_height = static_cast<JDIMENSION>(canvas.height());
+  info.image_width = static_cast<JDIMENSION>(canvas.storedWidth());
+  info.image_height = static_cast<JDIMENSION>(canvas.storedHeight());
   info.input_components = 3;
   info.in_color_space = JCS_RGB;
   jpeg_set_defaults(&info);
@@ -225,7 +265,7 @@ bool writeJpeg(const std::string& path, const Canvas& canvas, int quality) {
   const std::vector<unsigned char> pixels = canvas.bytes();
   while (info.next_scanline < info.image_height) {
     JSAMPROW row = const_cast<unsigned char*>(pixels.data()) +
-                   static_cast<std::size_t>(info.next_scanline) * canvas.width() * 3;
+                   static_cast<std::size_t>(info.next_scanline) * canvas.storedWidth() * 3;
     jpeg_write_scanlines(&info, &row, 1);
   }
   jpeg_finish_compress(&info);
@@ -233,8 +273,8 @@ bool writeJpeg(const std::string& path, const Canvas& canvas, int quality) {
   return std::fclose(file) == 0;
 }
 
-Canvas menuPicture() {
-  Canvas c(650, 346);
+Canvas menuPicture(int scale) {
+  Canvas c(650, 346, scale);
   Dice dice(20021u);
   paintScreen(c, dice);
   paintGrid(c, 12);
@@ -244,8 +284,8 @@ Canvas menuPicture() {
   return c;
 }
 
-Canvas editorPicture() {
-  Canvas c(450, 318);
+Canvas editorPicture(int scale) {
+  Canvas c(450, 318, scale);
   Dice dice(4501u);
   paintScreen(c, dice);
   paintGrid(c, 10);
@@ -259,9 +299,15 @@ Canvas editorPicture() {
 int main(int argc, char** argv) {
   const std::string folder = argc > 1 ? argv[1] : ".";
   // The menu's picture is decoded while the player waits for the first
-  // frame: at quality 80 it decodes a fifth faster and looks the same.
-  const bool ok = writeJpeg(folder + "/menu.jpg", menuPicture(), 80) &&
-                  writeJpeg(folder + "/editor.jpg", editorPicture(), 95);
+  // frame: at quality 80 it decodes a fifth faster and looks the same. The
+  // "@2x" twins are shown where the windows are drawn at twice the size or
+  // more.
+  bool ok = true;
+  for (int scale : {1, 2}) {
+    const std::string suffix = scale == 1 ? ".jpg" : "@2x.jpg";
+    ok = ok && writeJpeg(folder + "/menu" + suffix, menuPicture(scale), 80) &&
+         writeJpeg(folder + "/editor" + suffix, editorPicture(scale), 95);
+  }
   if (!ok) {
     std::fprintf(stderr, "make_backgrounds: cannot write into %s\n", folder.c_str());
     return 1;

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+
+#include "toolkit/qt_drawn_icon.h"
 
 namespace qv {
 namespace {
@@ -65,30 +66,27 @@ void drawQuit(QPainter& p) {
 }  // namespace
 
 QIcon menuGlyph(MenuGlyph glyph) {
-  QPixmap pixmap(kGlyphSize, kGlyphSize);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(Qt::black, 1));
-  switch (glyph) {
-    case MenuGlyph::NewGame:
-      drawNewGame(painter);
-      break;
-    case MenuGlyph::Commands:
-      drawCommands(painter);
-      break;
-    case MenuGlyph::MissionEditor:
-      drawMissionEditor(painter);
-      break;
-    case MenuGlyph::Options:
-      drawOptions(painter);
-      break;
-    case MenuGlyph::Quit:
-      drawQuit(painter);
-      break;
-  }
-  painter.end();
-  return QIcon(pixmap);
+  return drawnIcon(kGlyphSize, [glyph](QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    switch (glyph) {
+      case MenuGlyph::NewGame:
+        drawNewGame(painter);
+        break;
+      case MenuGlyph::Commands:
+        drawCommands(painter);
+        break;
+      case MenuGlyph::MissionEditor:
+        drawMissionEditor(painter);
+        break;
+      case MenuGlyph::Options:
+        drawOptions(painter);
+        break;
+      case MenuGlyph::Quit:
+        drawQuit(painter);
+        break;
+    }
+  });
 }
 
 }  // namespace qv

@@ -71,8 +71,9 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
   // built and the faces loaded; the first paint takes it over. Nothing else
   // of the game runs there.
   ensureAssetsLoaded();
-  pendingBackground_ = std::async(
-      std::launch::async, [] { return decodeBackground(QStringLiteral(":/assets/menu.jpg")); });
+  pendingBackground_ = std::async(std::launch::async, [ratio = devicePixelRatioF()] {
+    return decodeBackground(QStringLiteral(":/assets/menu.jpg"), ratio);
+  });
   createButtons();
   createDoneButton();
   wireButtons();

@@ -113,7 +113,17 @@ QImage decodeJpeg(const QByteArray& data, QString* error) {
   return decoder.image;
 }
 
-QImage decodeBackground(const QString& resourcePath) {
+namespace {
+
+// Qt's name for a picture drawn at twice the size: "menu.jpg" has
+// "menu@2x.jpg".
+QString doubleSizedTwin(const QString& path) {
+  const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+  return dot < 0 ? path + QStringLiteral("@2x")
+                 : path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
+QImage decodeResource(const QString& resourcePath) {
   QFile file(resourcePath);
   QString error;
   QImage image;
@@ -129,10 +139,29 @@ QImage decodeBackground(const QString& resourcePath) {
   return image;
 }
 
-QPixmap loadBackground(const QString& resourcePath) {
+}  // namespace
+
+QImage decodeBackground(const QString& resourcePath, qreal devicePixelRatio) {
+  const QString twin = doubleSizedTwin(resourcePath);
+  if (devicePixelRatio <= 1 || !QFile::exists(twin)) return decodeResource(resourcePath);
+  QImage image = decodeResource(twin);
+  if (image.isNull()) return decodeResource(resourcePath);
+  // Between 1 and 2 (1.5, say) the twin is shrunk smoothly here, once, so
+  // the window draws it pixel for pixel.
+  if (devicePixelRatio < 2) {
+    image = image.scaled((QSizeF(image.size()) * devicePixelRatio / 2).toSize(),
+                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(devicePixelRatio);
+  } else {
+    image.setDevicePixelRatio(2);
+  }
+  return image;
+}
+
+QPixmap loadBackground(const QString& resourcePath, qreal devicePixelRatio) {
   ensureAssetsLoaded();
   // Handed over, not copied: the pixmap takes the decoded pixels as they are.
-  return QPixmap::fromImage(decodeBackground(resourcePath));
+  return QPixmap::fromImage(decodeBackground(resourcePath, devicePixelRatio));
 }
 
 }  // namespace qv

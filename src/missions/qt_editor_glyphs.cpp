@@ -1,8 +1,9 @@
 #include "missions/qt_editor_glyphs.h"
 
 #include <QPainter>
-#include <QPixmap>
 #include <functional>
+
+#include "toolkit/qt_drawn_icon.h"
 
 namespace qv {
 namespace {
@@ -10,11 +11,7 @@ namespace {
 constexpr int kGlyphSize = 16;
 
 QIcon drawGlyph(const std::function<void(QPainter&)>& draw) {
-  QPixmap pixmap(kGlyphSize, kGlyphSize);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  draw(painter);
-  return QIcon(pixmap);
+  return drawnIcon(kGlyphSize, draw);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStringList>
 #include <limits>
@@ -39,6 +40,13 @@ const QColor kYellow{0xFF, 0xFF, 0x00};
 const QColor kWhite{0xFF, 0xFF, 0xFF};
 // Shown where the background picture cannot be decoded.
 const QColor kPlainBackground{0x00, 0x00, 0x40};
+
+// The controls fill this client area, as the window was drawn. Its size is
+// fixed, like the menu's: a tiling desktop then floats the window instead of
+// stretching it over a whole tile with the controls in one corner.
+constexpr QSize kClientSize{442, 291};
+constexpr QSize kOuterSize{kClientSize.width() + kFixedFrame.width,
+                           kClientSize.height() + kFixedFrame.height};
 
 const QString kMissionFilter = QStringLiteral("Quorvexer Mission File (*.qmf)");
 const char* const kTypeItems[3] = {"change server status", "download file",
@@ -148,7 +156,13 @@ TForm4::TForm4(std::function<void()> showMenu, QWidget* parent, Build build)
       showMenu_(std::move(showMenu)),
       folder_(QDir::currentPath()) {
   setWindowTitle(QStringLiteral("Mission Editor"));
-  placeWindow(this, {408, 517}, {450, 318}, kSizeableFrame);
+  placeWindow(this, {408, 517}, kOuterSize, kFixedFrame);
+  // Escape (or the desktop's key for closing) does what the close box does:
+  // without a window manager there is no close box, and the menu is hidden.
+  for (auto* key :
+       {new QShortcut(Qt::Key_Escape, this), new QShortcut(QKeySequence::Close, this)}) {
+    connect(key, &QShortcut::activated, this, &QWidget::close);
+  }
   if (build == Build::Now) buildContent();
 }
 
@@ -359,7 +373,11 @@ void TForm4::closeEvent(QCloseEvent* event) {
 }
 
 void TForm4::paintEvent(QPaintEvent*) {
-  if (!background_) background_ = loadBackground(QStringLiteral(":/assets/editor.jpg"));
+  // Decoded again only on a screen of another pixel ratio.
+  if (!background_ || backgroundRatio_ != devicePixelRatioF()) {
+    backgroundRatio_ = devicePixelRatioF();
+    background_ = loadBackground(QStringLiteral(":/assets/editor.jpg"), backgroundRatio_);
+  }
   QPainter painter(this);
   if (background_->isNull()) {
     painter.fillRect(rect(), kPlainBackground);

@@ -86,8 +86,9 @@ class TForm4 : public DeferredWindow {
   // Where both dialogs open: the working folder, then the folder of the last
   // file saved or loaded.
   QString folder_;
-  // Decoded when the window is first painted.
+  // Decoded when the window is first painted, for the pixel ratio it had.
   std::optional<QPixmap> background_;
+  qreal backgroundRatio_ = 0;
 };
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTextCursor>
 
 namespace qv {
 namespace {
@@ -20,10 +21,22 @@ TextArea::TextArea(QWidget* parent, TabKey tab) : QPlainTextEdit(parent) {
   setTabChangesFocus(tab == TabKey::MovesFocus);
   // Lines added at the end raise the maximum without moving the view, so
   // only a move of the view itself (the player's, or showing the end) tells
-  // whether the player stays at the end.
-  QScrollBar* bar = verticalScrollBar();
-  connect(bar, &QScrollBar::valueChanged, this,
-          [this, bar](int value) { followsEnd_ = value >= bar->maximum(); });
+  // whether the player stays at the end. The scroll bar reports the moves of
+  // its own, the wheel's and showing the end; the moves that follow the
+  // caret (keys, a click or a drag in the text) it makes silently, so those
+  // are noted after the key or mouse event that made them.
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+          [this] { noteWhereThePlayerLeftTheView(); });
+}
+
+// The caret brings the last line to the bottom edge of the view, which may
+// stop short of the scroll bar's end: the end is in view all the same.
+void TextArea::noteWhereThePlayerLeftTheView() {
+  const QScrollBar* bar = verticalScrollBar();
+  QTextCursor end(document());
+  end.movePosition(QTextCursor::End);
+  followsEnd_ =
+      bar->value() >= bar->maximum() || cursorRect(end).bottom() <= viewport()->rect().bottom();
 }
 
 void showEndUnlessScrolledBack(QPlainTextEdit& area) {
@@ -36,12 +49,28 @@ void showEndUnlessScrolledBack(QPlainTextEdit& area) {
 void TextArea::keyPressEvent(QKeyEvent* event) {
   if (!isReturn(*event) || !(event->modifiers() & kHeldKeys)) {
     QPlainTextEdit::keyPressEvent(event);
-    return;
+  } else {
+    QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~kHeldKeys,
+                    QStringLiteral("\r"), event->isAutoRepeat(), event->count());
+    QPlainTextEdit::keyPressEvent(&plain);
+    event->setAccepted(plain.isAccepted());
   }
-  QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~kHeldKeys,
-                  QStringLiteral("\r"), event->isAutoRepeat(), event->count());
-  QPlainTextEdit::keyPressEvent(&plain);
-  event->setAccepted(plain.isAccepted());
+  noteWhereThePlayerLeftTheView();
+}
+
+bool TextArea::viewportEvent(QEvent* event) {
+  const bool handled = QPlainTextEdit::viewportEvent(event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+      noteWhereThePlayerLeftTheView();
+      break;
+    default:
+      break;
+  }
+  return handled;
 }
 
 void TextArea::insertFromMimeData(const QMimeData* source) {

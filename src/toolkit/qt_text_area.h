@@ -20,14 +20,18 @@ class TextArea : public QPlainTextEdit {
   explicit TextArea(QWidget* parent, TabKey tab = TabKey::MovesFocus);
 
   // Whether the view shows the end of the text: true until the player
-  // scrolls up, and again once they scroll back to the end.
+  // moves the view up (keys, wheel, scroll bar or mouse), and again once
+  // they move it back to the end.
   bool followsEnd() const { return followsEnd_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
+  void noteWhereThePlayerLeftTheView();
+
   bool followsEnd_ = true;
 };
 

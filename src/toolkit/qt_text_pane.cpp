@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "toolkit/qt_announcer.h"
 #include "toolkit/qt_text.h"
@@ -99,6 +100,62 @@ void PlainTextPane::clear() {
   const PaneWrite write(area_, announcer_, PaneWrite::Kind::Clear);
   area_->clear();
   emptyLineAppended_ = false;
+}
+
+namespace {
+
+// Replaces the block's text by `text`, touching only the part between what
+// the two have in common at their start and at their end: a caret before
+// that part stays where it is, and one after it keeps its place in the line.
+void rewriteBlock(QTextDocument* document, const QTextBlock& block, const QString& text) {
+  const QString old = block.text();
+  if (old == text) return;
+  const qsizetype shorter = std::min(old.size(), text.size());
+  qsizetype head = 0;
+  while (head < shorter && old[head] == text[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < shorter - head && old[old.size() - 1 - tail] == text[text.size() - 1 - tail]) {
+    ++tail;
+  }
+  QTextCursor cursor(document);
+  cursor.setPosition(block.position() + static_cast<int>(head));
+  cursor.setPosition(block.position() + static_cast<int>(old.size() - tail),
+                     QTextCursor::KeepAnchor);
+  cursor.insertText(text.mid(head, text.size() - head - tail));
+}
+
+}  // namespace
+
+void PlainTextPane::showLines(const std::vector<std::string>& lines) {
+  if (!area_) return;
+  if (lines.empty() || holdsNoLines()) {
+    TextPane::showLines(lines);
+    area_->moveCursor(QTextCursor::Start);
+    return;
+  }
+  const PaneWrite write(area_, announcer_, PaneWrite::Kind::RewriteLine);
+  QTextDocument* document = area_->document();
+  const int kept = static_cast<int>(lines.size());
+  if (document->blockCount() > kept) {
+    QTextCursor cursor(document->findBlockByNumber(kept - 1));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+  }
+  for (int i = 0; i < kept; ++i) {
+    const QString text = toLineText(lines[static_cast<std::size_t>(i)]);
+    if (i < document->blockCount()) {
+      rewriteBlock(document, document->findBlockByNumber(i), text);
+    } else {
+      QTextCursor cursor(document);
+      cursor.movePosition(QTextCursor::End);
+      cursor.insertBlock();
+      cursor.insertText(text);
+    }
+  }
+  // A document holding one empty line looks empty.
+  emptyLineAppended_ = kept == 1 && lines.front().empty();
+  followChange(false);
 }
 
 void PlainTextPane::followChange(bool repaintNow) {

@@ -46,6 +46,9 @@ class PlainTextPane : public TextPane {
   std::string lastLine() const override;
   std::vector<std::string> lines() const override;
   void clear() override;
+  // Rewrites only the characters that changed, so the caret stays where the
+  // player put it; text written into an empty pane is read from the top.
+  void showLines(const std::vector<std::string>& lines) override;
 
  private:
   bool holdsNoLines() const;

@@ -25,6 +25,12 @@ class TextPane {
   virtual std::string lastLine() const = 0;
   virtual std::vector<std::string> lines() const = 0;
   virtual void clear() = 0;
+  // Makes the pane hold exactly these lines. A pane on screen rewrites only
+  // the lines that differ, so a reader's place in the others holds.
+  virtual void showLines(const std::vector<std::string>& lines) {
+    clear();
+    for (const std::string& line : lines) appendLine(line);
+  }
 };
 
 // Time: a blocking sleep that handles no events, and the UTC time of day.

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <utility>
 
 #include "mission_scratch_folder.h"
 #include "missions/mission_file.h"
@@ -116,6 +117,8 @@ TEST_F(EditorWindow, LooksAsDrawn) {
   TForm4& f = *form_;
   EXPECT_EQ(f.windowTitle(), "Mission Editor");
   EXPECT_EQ(f.pos(), QPoint(408, 517));
+  EXPECT_EQ(f.minimumSize(), QSize(442, 291));  // fixed, so tiling desktops float it
+  EXPECT_EQ(f.maximumSize(), QSize(442, 291));
   f.show();  // the window's face is loaded when it is first shown
   EXPECT_EQ(f.font().pixelSize(), 11);
   EXPECT_EQ(QFontInfo(f.font()).family(), "Arimo");
@@ -353,17 +356,31 @@ TEST_F(EditorWindow, NonNumberInASpinFieldCountsAsZero) {
   EXPECT_EQ(form_->mission().time, 0);
 }
 
+// The close box, and the keys that do the same where there is no close box,
+// pressed wherever the keyboard is.
 TEST_F(EditorWindow, ClosingShowsTheMenuAndKeepsTheContents) {
-  form_->show();
-  form_->MissionNameEd->setText("Kept");
-  typeItem(1)->click();
-  form_->close();
-  EXPECT_EQ(menuShown_, 1);
-  EXPECT_FALSE(form_->isVisible());
-  form_->show();
-  EXPECT_EQ(form_->MissionNameEd->text(), "Kept");
-  EXPECT_EQ(form_->Label2->text(), "Name of file:");
-  form_->close();
+  TForm4& f = *form_;
+  const std::pair<QWidget*, QKeyCombination> ways[] = {{nullptr, {}},  // the close box
+                                                       {f.Memo1, Qt::Key_Escape},
+                                                       {f.MoneyEdit, Qt::Key_Escape},
+                                                       {f.SaveBtn, Qt::Key_Escape},
+                                                       {f.Edit2, Qt::ControlModifier | Qt::Key_W}};
+  for (const auto& [focus, key] : ways) {
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.MissionNameEd->setText("Kept");
+    typeItem(1)->click();
+    menuShown_ = 0;
+    if (focus) QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+    if (!focus) f.close();
+    EXPECT_EQ(menuShown_, 1) << (focus ? focus->accessibleName().toStdString() : "close box");
+    EXPECT_FALSE(f.isVisible());
+    f.show();
+    EXPECT_EQ(f.MissionNameEd->text(), "Kept");
+    EXPECT_EQ(f.Label2->text(), "Name of file:");
+    f.close();
+  }
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QIcon>
+#include <algorithm>
+#include <utility>
 
+#include "app/qt_glyphs.h"
 #include "assets/qt_assets.h"
 #include "assets/qt_jpeg.h"
+#include "missions/qt_editor_glyphs.h"
 
 namespace qv {
 namespace {
@@ -20,7 +25,7 @@ TEST(Jpeg, TheShippedBackgroundsDecode) {
   EXPECT_EQ(menu.size(), QSize(650, 346));
   const QImage editor = decodeJpeg(resource(":/assets/editor.jpg"));
   EXPECT_EQ(editor.size(), QSize(450, 318));
-  EXPECT_FALSE(loadBackground(":/assets/menu.jpg").isNull());
+  EXPECT_FALSE(loadBackground(":/assets/menu.jpg", 1).isNull());
 }
 
 TEST(Jpeg, ATruncatedPictureIsRefused) {
@@ -49,8 +54,27 @@ TEST(Jpeg, AHugeDeclaredSizeIsRefusedBeforeAllocating) {
   EXPECT_TRUE(error.contains("too large")) << error.toStdString();
 }
 
+// On a screen scaled by 1.5, 2 or more the pictures have the pixels to be as
+// sharp as the text, and take the same room as on a plain screen.
+TEST(Pictures, SharpAtEveryScale) {
+  for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+    const qreal drawnAt = std::min(ratio, 2.0);
+    for (const auto& [path, size] : {std::pair{":/assets/menu.jpg", QSizeF(650, 346)},
+                                     std::pair{":/assets/editor.jpg", QSizeF(450, 318)}}) {
+      const QPixmap picture = loadBackground(path, ratio);
+      EXPECT_EQ(picture.devicePixelRatio(), drawnAt) << path << " at " << ratio;
+      EXPECT_EQ(picture.deviceIndependentSize(), size) << path << " at " << ratio;
+    }
+    if (ratio != drawnAt || ratio == 1.5) continue;  // icons are drawn at 1, 2 and the screens'
+    for (const QIcon& glyph :
+         {menuGlyph(MenuGlyph::Quit), saveMissionGlyph(), loadMissionGlyph()}) {
+      EXPECT_EQ(glyph.pixmap(QSize(16, 16), ratio).size(), QSize(16, 16) * ratio) << ratio;
+    }
+  }
+}
+
 TEST(Jpeg, AMissingPictureGivesANullPixmap) {
-  EXPECT_TRUE(loadBackground(":/assets/none.jpg").isNull());
+  EXPECT_TRUE(loadBackground(":/assets/none.jpg", 2).isNull());
 }
 
 }  // namespace
