@@ -49,15 +49,17 @@ Shell::Shell(ShellOptions options)
       [this] { guard([this] { FormActivate(game_); }); });
   form2_->onShown = [this] { activation_->gameWindowShown(); };
   // The game's windows in F6 order: while the game window is open (the menu
-  // and the editor are then hidden) the game, the compiler, the status.
-  // In the game window the keyboard lands on the input line, where the
-  // player types; in the other two on their one text.
+  // and the editor are then hidden) the game, the status, the compiler, so
+  // F6 in the compiler, where the player lands when a program is ordered,
+  // always goes back to the game. In the game window the keyboard lands on
+  // the input line, where the player types; in the other two on their one
+  // text.
   windowCycle_ = std::make_unique<WindowCycle>(std::vector<WindowCycle::Stop>{
       {form1_.get(), {}},
       {form2_.get(), [this] { return form2_->Memo1; }},
       {form4_.get(), {}},
-      {form3_.get(), [this] { return form3_->Console; }},
       {form5_.get(), [this] { return form5_->Memo1; }},
+      {form3_.get(), [this] { return form3_->Console; }},
   });
 }
 
