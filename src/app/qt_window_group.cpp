@@ -67,7 +67,6 @@ WindowGroupPlacer::WindowGroupPlacer(QWidget* game, QWidget* compiler, QWidget* 
   });
   connect(qGuiApp, &QGuiApplication::screenRemoved, this, &WindowGroupPlacer::placeSoon);
   connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &WindowGroupPlacer::placeSoon);
-  place();
 }
 
 void WindowGroupPlacer::watch(QScreen* screen) {

@@ -9,7 +9,8 @@ class QScreen;
 namespace qv {
 
 // Keeps the game, compiler and status windows apart on the game window's
-// screen (see arrangeWindowGroup): each time the game window is shown, and
+// screen (see arrangeWindowGroup): each time the game window is shown (the
+// main menu is framed by then, so the window manager's frame is known), and
 // whenever a screen is added or removed or changes its size or scale. A
 // window drawn over another would hide behind it once that one is raised.
 // Under a window manager the windows are measured with the frame it gives
