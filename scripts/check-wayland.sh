@@ -18,12 +18,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --extra sway wtype grim xwayland qt6-wayland at-spi2-core dbus-x11 \
   python3-pyatspi
-binary=${1:-build/dev/quorvexer}
-if [ -z "${1:-}" ]; then
-  cmake --preset dev >/dev/null
-  cmake --build --preset dev --target quorvexer >/dev/null
-fi
-binary=$(realpath "$binary")
+binary=$(realpath -m "${1:-build/dev/quorvexer}")
+[ -x "$binary" ] || { echo "no game at $binary: build it first (make build-game)" >&2; exit 1; }
 mission=$(realpath src/assets/missions/paper_trail.qmf)
 player=$(realpath scripts/play-on-wayland.py)
 out=$(realpath -m build/wayland)

@@ -43,8 +43,7 @@ class KeyboardKeeper : public QObject {
       case QEvent::KeyRelease:
         if (window == shown_) return forward(*static_cast<QKeyEvent*>(event));
         break;
-      case QEvent::Shortcut:  // F6 and the like: the player moves on
-      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonPress:  // the player chooses a window
         deleteLater();
         break;
       default:
