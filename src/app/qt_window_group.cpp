@@ -48,10 +48,18 @@ Box outerBox(const QRect& drawn, const QMargins& frame) {
 }
 
 void moveTo(QWidget* window, const Box& outer, const QMargins& frame) {
-  window->resize(outer.width - frame.left() - frame.right(),
-                 outer.height - frame.top() - frame.bottom());
-  // A window's position is that of its frame.
-  window->move(outer.x, outer.y);
+  const QRect client(outer.x + frame.left(), outer.y + frame.top(),
+                     outer.width - frame.left() - frame.right(),
+                     outer.height - frame.top() - frame.bottom());
+  if (window->testAttribute(Qt::WA_WState_Created)) {
+    // Qt would place a window it has made but not yet shown by its client
+    // area: it knows no frame for it yet.
+    window->setGeometry(client);
+  } else {
+    // Until it is made, a window's position is that of its frame.
+    window->resize(client.size());
+    window->move(outer.x, outer.y);
+  }
 }
 
 }  // namespace
