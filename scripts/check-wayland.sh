@@ -7,7 +7,7 @@
 #    from the compiler window;
 #  - started by the compositor with no platform chosen: the menu is an
 #    XWayland window.
-# Pictures of both go to build/wayland/.
+# Pictures of both go to build/wayland/ (native/game.png, xwayland.png).
 #
 #   scripts/check-wayland.sh [path/to/quorvexer]
 #
@@ -86,7 +86,6 @@ sleep 1
 echo "== natively on Wayland: the download mission"
 in_session env QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
   /usr/bin/python3 "$player" "$binary" "$mission" "$out/native"
-in_session grim "$out/native.png" || true
 
 echo "== started by the compositor with no platform chosen"
 in_session swaymsg exec "$binary" >/dev/null

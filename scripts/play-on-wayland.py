@@ -157,6 +157,7 @@ def main(game, mission, out):
     except (by_ear.Deaf, RuntimeError, subprocess.SubprocessError, StopIteration) as e:
         player.faults.append(str(e) or type(e).__name__)
     finally:
+        subprocess.run(["grim", os.path.join(out, "game.png")], capture_output=True)
         if player.proc and player.proc.poll() is None:
             player.proc.terminate()
             player.proc.wait(10)
