@@ -56,15 +56,30 @@ cleanup() {
 trap cleanup EXIT
 
 # Everything runs as the player, in a session of its own.
+session_env() {
+  session=("${as_player[@]}" env -i PATH=/usr/bin:/bin HOME="$out" LANG=C.UTF-8
+    XDG_RUNTIME_DIR="$runtime/run" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1
+    WLR_RENDERER=pixman WAYLAND_DISPLAY="${socket:-}" SWAYSOCK="${swaysock:-}"
+    DBUS_SESSION_BUS_ADDRESS="${bus:-}")
+}
 in_session() {
-  "${as_player[@]}" env -i PATH=/usr/bin:/bin HOME="$out" LANG=C.UTF-8 \
-    XDG_RUNTIME_DIR="$runtime/run" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
-    WLR_RENDERER=pixman WAYLAND_DISPLAY="${socket:-}" SWAYSOCK="${swaysock:-}" \
-    DBUS_SESSION_BUS_ADDRESS="${bus:-}" "$@"
+  session_env
+  "${session[@]}" "$@"
+}
+# In the background, logged, and ended with the check.
+start() {
+  local log=$1
+  shift
+  session_env
+  "${session[@]}" "$@" >"$out/$log" 2>&1 &
+  pids+=($!)
 }
 
-in_session sway -c "$runtime/sway.conf" >"$out/sway.log" 2>&1 &
-pids+=($!)
+# The session bus first: the compositor hands it on to what it starts.
+bus=unix:path=$runtime/run/bus
+start dbus.log dbus-daemon --session --address="$bus" --nofork
+sleep 0.5
+start sway.log sway -c "$runtime/sway.conf"
 for _ in $(seq 100); do
   socket=$(cd "$runtime/run" && ls wayland-? 2>/dev/null | head -1) || true
   swaysock=$(ls "$runtime"/run/sway-ipc.*.sock 2>/dev/null | head -1) || true
@@ -73,14 +88,8 @@ for _ in $(seq 100); do
 done
 [ -n "$socket" ] || { echo "FAIL: sway did not start (see $out/sway.log)" >&2; exit 1; }
 # The first key of a new virtual keyboard can be lost: one stays alive.
-in_session wtype -s 7200000 &
-pids+=($!)
-bus=unix:path=$runtime/run/bus
-in_session dbus-daemon --session --address="$bus" --nofork >"$out/dbus.log" 2>&1 &
-pids+=($!)
-sleep 0.5
-in_session /usr/libexec/at-spi-bus-launcher --launch-immediately >"$out/atspi.log" 2>&1 &
-pids+=($!)
+start wtype.log wtype -s 7200000
+start atspi.log /usr/libexec/at-spi-bus-launcher --launch-immediately
 sleep 1
 
 echo "== natively on Wayland: the download mission"
