@@ -90,6 +90,12 @@ screenshots:
 package:
 	@scripts/package.sh
 
+.PHONY: check-wayland
+# The game on a headless Wayland compositor, keys only: the download mission
+# played natively, and the menu started through XWayland by default.
+check-wayland: build-game
+	@scripts/check-wayland.sh build/dev/quorvexer
+
 .PHONY: screen-reader
 # The download mission played by ear, three times, every step decided from
 # what the Orca screen reader said (installs Orca and the speech packages

@@ -47,6 +47,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The font faces the windows are drawn in: no library links them, so they are
 # named here; cpack adds the shared-library dependencies after them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-croscore, fonts-3270")
+# Lets a player who chooses QT_QPA_PLATFORM=wayland run natively; without it
+# the game runs through XWayland on Wayland sessions.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Debug symbols would triple the download for nothing a player uses.

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,10 +27,12 @@ int main(int argc, char** argv) {
       break;
   }
   // Without a window system Qt aborts; say plainly what is missing instead.
-  if (!qv::desktopSessionAvailable()) {
-    std::fprintf(stderr, "%s\n", qv::kNeedsDesktopMessage);
+  const qv::DisplayChoice display = qv::chooseDisplay(qv::currentDisplaySession(line.qtArguments));
+  if (!display.refusal.empty()) {
+    std::fprintf(stderr, "%s\n", display.refusal.c_str());
     return 2;
   }
+  if (!display.platform.empty()) setenv("QT_QPA_PLATFORM", display.platform.c_str(), 1);
   if (!line.message.empty()) std::fprintf(stderr, "%s\n", line.message.c_str());
   // Qt gets its own options and nothing else, so a mission file named like
   // one of them after "--" stays a file.

@@ -1,5 +1,6 @@
 #include "app/qt_activation.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -41,6 +42,14 @@ bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
 
 void ActivationTracker::focusWindowChanged(QWindow* window) {
   if (!window) return;  // another program took the focus
+  // A window that a dialog blocks got the keyboard: a Wayland compositor
+  // honoured a request Qt made for it before the dialog opened, once the
+  // dialog had the keyboard. The dialog asks for it back.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal && modal->windowHandle() != window && window->type() != Qt::Popup) {
+    QTimer::singleShot(0, modal, [modal] { modal->activateWindow(); });
+    return;
+  }
   for (const QPointer<QWidget>& candidate : programWindows_) {
     if (candidate && candidate->windowHandle() == window) {
       becameActive(candidate);

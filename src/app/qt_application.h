@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <string>
+#include <vector>
+
+#include "app/display_choice.h"
 
 namespace qv {
 
@@ -12,13 +16,9 @@ class Application : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Whether a window system can be reached: Qt aborts the program without one.
-// An explicit QT_QPA_PLATFORM (offscreen, for instance) counts as one.
-bool desktopSessionAvailable();
-
-// The one line printed when there is none.
-inline constexpr const char* kNeedsDesktopMessage =
-    "Quorvexer needs a desktop session: no DISPLAY or WAYLAND_DISPLAY is set (try it under X11, "
-    "Wayland or xvfb-run).";
+// The window systems the session offers and the platform plugins Qt has,
+// read before the application object exists. qtArguments are Qt's options
+// from the command line (-platform NAME ...).
+DisplaySession currentDisplaySession(const std::vector<std::string>& qtArguments);
 
 }  // namespace qv

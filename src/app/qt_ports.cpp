@@ -6,12 +6,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <chrono>
 #include <utility>
 
+#include "app/qt_aside.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
 #include "sim/qt_status_window.h"
@@ -160,50 +160,6 @@ void QtWindows::showCompilerWindow() {
 bool QtWindows::statusWindowVisible() const {
   return status_->isVisible();
 }
-
-namespace {
-
-// Sends the keyboard back to where the player typed if the window shown
-// beside it is activated after all, which some window managers and Qt's
-// offscreen platform do whatever they are asked. It gives up on the
-// player's next key or click, and after a second.
-class KeyboardKeeper : public QObject {
- public:
-  KeyboardKeeper(QWidget* shown, QWidget* typing) : QObject(shown), shown_(shown), typing_(typing) {
-    qApp->installEventFilter(this);
-    QTimer::singleShot(kKeepMs, this, [this] { deleteLater(); });
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::WindowActivate && watched == shown_ && typing_) {
-      typing_->activateWindow();
-      typing_->setFocus(Qt::OtherFocusReason);
-      deleteLater();
-    } else if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress ||
-               type == QEvent::MouseButtonPress) {
-      deleteLater();
-    }
-    return false;
-  }
-
- private:
-  static constexpr int kKeepMs = 1000;
-  QWidget* shown_;
-  QPointer<QWidget> typing_;
-};
-
-// Shows a window that only reports, leaving the keyboard where the player
-// types: the window manager is asked not to activate it.
-void showAside(QWidget& window) {
-  QWidget* typing = QApplication::focusWidget();
-  window.setAttribute(Qt::WA_ShowWithoutActivating);
-  window.show();
-  if (typing && typing->window() != &window) new KeyboardKeeper(&window, typing);
-}
-
-}  // namespace
 
 void QtWindows::setStatusWindowVisible(bool visible) {
   if (visible) {

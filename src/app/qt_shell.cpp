@@ -5,6 +5,7 @@
 #include "app/qt_activation.h"
 #include "app/qt_main_menu.h"
 #include "app/qt_window_cycle.h"
+#include "app/qt_window_group.h"
 #include "commands/qt_compiler_window.h"
 #include "missions/lifecycle.h"
 #include "missions/qt_editor_window.h"
@@ -41,6 +42,8 @@ Shell::Shell(ShellOptions options)
   form3_ = std::make_unique<TForm3>(game_);
   form5_ = std::make_unique<TForm5>(game_);
   attachPorts();
+  windowGroup_ = std::make_unique<WindowGroupPlacer>(form2_.get(), form3_.get(), form5_.get(),
+                                                     TForm2::kInputHeight);
   windows_.offerMission(std::move(options.offeredMission));
 
   activation_ = std::make_unique<ActivationTracker>(
@@ -66,6 +69,7 @@ Shell::Shell(ShellOptions options)
 Shell::~Shell() {
   // The windows go first: nothing may reach the game once it is gone.
   windowCycle_.reset();
+  windowGroup_.reset();
   activation_.reset();
   console_.speakLinesThrough(nullptr);
   compiler_.speakLinesThrough(nullptr);

@@ -19,6 +19,7 @@ class TForm3;
 class TForm4;
 class TForm5;
 class WindowCycle;
+class WindowGroupPlacer;
 
 struct ShellOptions {
   // The clock the game sleeps on; null for the real one.
@@ -69,6 +70,7 @@ class Shell {
   std::unique_ptr<TForm5> form5_;
   std::unique_ptr<ActivationTracker> activation_;
   std::unique_ptr<WindowCycle> windowCycle_;
+  std::unique_ptr<WindowGroupPlacer> windowGroup_;
   // Speak the console's and the compiler's lines to a screen reader.
   std::unique_ptr<LineAnnouncer> consoleVoice_, compilerVoice_;
 };

@@ -23,8 +23,6 @@
 namespace qv {
 namespace {
 
-constexpr int kInputHeight = 26;
-
 QPlainTextEdit* makeLogPanel(QWidget* parent, const QRect& geometry, const QString& firstLine,
                              const QString& spokenName) {
   auto* panel = new TextArea(parent);

@@ -20,10 +20,12 @@ class TForm2 : public DeferredWindow {
   // Creating the window runs the game's creation handler.
   explicit TForm2(Game& game);
 
+  static constexpr int kInputHeight = 26;
+
   // The text areas are built when the window is first shown (the window
   // stays hidden until a game starts), or by buildContent.
   QPlainTextEdit* console = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;  // the input line
+  QPlainTextEdit* Memo1 = nullptr;  // the input line, kInputHeight high at the bottom
   QPlainTextEdit* Memo2 = nullptr;  // population log panel
   QPlainTextEdit* Memo3 = nullptr;  // file activity log panel
   QTimer* JumpTimer;

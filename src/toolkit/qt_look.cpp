@@ -184,8 +184,17 @@ void keepOnScreen(QWidget* window) {
   new ScreenKeeper(window);
 }
 
+namespace {
+constexpr const char* kDrawnPlace = "qvDrawnPlace";
+}  // namespace
+
+QRect drawnPlace(const QWidget* window) {
+  return window->property(kDrawnPlace).toRect();
+}
+
 void placeWindow(QWidget* window, QPoint outerTopLeft, QSize outerSize, OuterFrame frame) {
   const QSize client(outerSize.width() - frame.width, outerSize.height() - frame.height);
+  window->setProperty(kDrawnPlace, QRect(outerTopLeft, client));
   if (frame.resizable) {
     window->resize(client);
   } else {

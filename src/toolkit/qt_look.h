@@ -65,6 +65,10 @@ constexpr OuterFrame kSizeableFrame{8, 27, true};
 constexpr OuterFrame kFixedFrame{6, 25, false};
 void placeWindow(QWidget* window, QPoint outerTopLeft, QSize outerSize, OuterFrame frame);
 
+// Where placeWindow was asked to put a window, before any fitting to a small
+// screen: the outer top left, and the client size it was drawn with.
+QRect drawnPlace(const QWidget* window);
+
 // Where a window's outer rectangle goes on a screen's available area. Where
 // the area holds it, it stays exactly; otherwise it moves the least distance
 // that puts it wholly inside, and a resizable window larger than the area

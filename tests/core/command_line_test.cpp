@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/display_choice.h"
 
 namespace qv {
 namespace {
@@ -66,6 +67,41 @@ TEST(CommandLine, RelativeMissionPathBecomesAbsolute) {
   const CommandLine line = parseCommandLine({"./missions/../missions/tin_cup.qmf"});
   std::filesystem::current_path(before);
   EXPECT_EQ(line.mission, kSample);
+}
+
+// Which platform Qt is given, or the one line said instead of starting it.
+TEST(Display, XWaylandByDefaultAndAPlainWordWhenNothingCanBeUsed) {
+  const std::vector<std::string> all{"xcb", "wayland", "wayland-egl", "offscreen"};
+  const std::vector<std::string> noWayland{"xcb", "offscreen"};
+  const struct {
+    std::string chosen;
+    bool x11, wayland;
+    std::vector<std::string> installed;
+    std::string platform, refusalHas;
+  } cases[] = {
+      {"", true, true, all, "xcb", ""},  // a Wayland session with XWayland
+      {"", true, false, all, "", ""},
+      {"", false, true, all, "", ""},  // no XWayland: Qt picks Wayland
+      {"", false, true, noWayland, "", "install the package qt6-wayland"},
+      {"", false, false, all, "", "needs a desktop session"},
+      {"wayland", true, true, all, "", ""},  // the player's choice stands
+      {"wayland", true, true, noWayland, "", "install the package qt6-wayland, or unset"},
+      {"wayland-egl", false, false, all, "", "no Wayland display"},
+      {"xcb", false, true, all, "", "no X display"},
+      {"Wayland;xcb", true, false, noWayland, "", ""},  // the second one can be used
+      {"offscreen:size=800x600", false, false, all, "", ""},
+      {"vnc", true, false, all, "", "no platform plugin 'vnc' (it has xcb, wayland"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.chosen + (c.x11 ? " x11" : "") + (c.wayland ? " wayland" : ""));
+    const DisplayChoice choice = chooseDisplay({c.chosen, false, c.x11, c.wayland, c.installed});
+    EXPECT_EQ(choice.platform, c.platform);
+    EXPECT_EQ(choice.refusal.empty(), c.refusalHas.empty()) << choice.refusal;
+    EXPECT_NE(choice.refusal.find(c.refusalHas), std::string::npos) << choice.refusal;
+    EXPECT_EQ(choice.refusal.find('\n'), std::string::npos);
+  }
+  const DisplaySession onCommandLine{"wayland", true, true, true, noWayland};
+  EXPECT_NE(chooseDisplay(onCommandLine).refusal.find("leave out -platform"), std::string::npos);
 }
 
 }  // namespace

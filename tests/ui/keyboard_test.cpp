@@ -198,5 +198,18 @@ TEST(Keyboard, TheKeyboardStaysWhereThePlayerTypesAndF6GoesRound) {
   }
 }
 
+// A compositor that gives a window shown aside the keyboard, and will not
+// give it back when asked: what is typed there reaches the input line.
+TEST(Keyboard, KeysTypedIntoTheStatusWindowShownAsideReachTheInputLine) {
+  ShellHarness h;
+  h.shell.start();
+  h.startGame();
+  QPlainTextEdit* input = h.shell.form2().Memo1;
+  ASSERT_TRUE(waitUntil([&] { return focus() == input; }));
+  h.shell.windows().setStatusWindowVisible(true);
+  QTest::keyClicks(h.shell.form5().Memo1, "//who");
+  EXPECT_EQ(rawLines(*input), (Lines{"//who"}));
+}
+
 }  // namespace
 }  // namespace qv

@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/qt_application.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
 #include "missions/qt_editor_window.h"
@@ -219,24 +218,6 @@ TEST(Program, ClosingTheMenuEndsTheProgramWithOtherWindowsOpen) {
   h.shell.form1().QuitBtn->click();
   EXPECT_EQ(h.endRequests, 1);
   EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
-}
-
-TEST(Program, NeedsADisplayUnlessAPlatformIsNamed) {
-  const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
-  const QByteArray display = qgetenv("DISPLAY");
-  const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
-  qunsetenv("QT_QPA_PLATFORM");
-  qunsetenv("DISPLAY");
-  qunsetenv("WAYLAND_DISPLAY");
-  EXPECT_FALSE(desktopSessionAvailable());
-  qputenv("WAYLAND_DISPLAY", "wayland-0");
-  EXPECT_TRUE(desktopSessionAvailable());
-  qunsetenv("WAYLAND_DISPLAY");
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  EXPECT_TRUE(desktopSessionAvailable());
-  qputenv("QT_QPA_PLATFORM", saved);
-  if (!display.isEmpty()) qputenv("DISPLAY", display);
-  if (!wayland.isEmpty()) qputenv("WAYLAND_DISPLAY", wayland);
 }
 
 }  // namespace
