@@ -13,6 +13,7 @@
 #include "toolkit/qt_text_pane.h"
 #include "toolkit/qt_timers.h"
 #include "world/game.h"
+#include "world/speech_pacing.h"
 
 namespace qv {
 namespace {
@@ -30,6 +31,15 @@ QPlainTextEdit* makeLogPanel(QWidget* parent, const QRect& geometry, const QStri
   panel->setMaximumBlockCount(kLogPanelMaxLines);
   panel->hide();
   return panel;
+}
+
+// The comings and goings on the player's server give way like the chat
+// room's talk; of the lines that could not be said, the newest that names a
+// file of the player's, the mission's file or its target server is kept.
+Chatter::KeepRule namesWhatThePlayerWatches(const World& world) {
+  std::vector<std::string> names = {world.mission.filename, world.mission.targetserver};
+  for (const Afile& file : world.player.harddrive) names.push_back(file.name);
+  return [names = std::move(names)](const std::string& line) { return namesOneOf(line, names); };
 }
 
 }  // namespace
@@ -65,12 +75,18 @@ void TForm2::createContent() {
 }
 
 void TForm2::createTimers() {
-  JumpTimer = makeTimer(this, 999, [this] { game_.JumpTimerTimer(); });
+  JumpTimer = makeTimer(this, 999, [this] {
+    const Chatter serverActivity(namesWhatThePlayerWatches(game_.world));
+    game_.JumpTimerTimer();
+  });
   ChatTimer = makeTimer(this, 1001, [this] {
     const Chatter chatter;
     game_.ChatTimerTimer();
   });
-  Userfiletimer = makeTimer(this, 1000, [this] { game_.UserfiletimerTimer(); });
+  Userfiletimer = makeTimer(this, 1000, [this] {
+    const Chatter serverActivity(namesWhatThePlayerWatches(game_.world));
+    game_.UserfiletimerTimer();
+  });
   attacktimer = makeTimer(this, 1000, [this] { game_.attacktimerTimer(); });
   attacktimer->start();
 }

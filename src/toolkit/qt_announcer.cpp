@@ -45,8 +45,8 @@ void installChatterKey(QWidget* window) {
     SpeechPacing& pacing = Voice::get().pacing();
     pacing.setBackgroundSilenced(!pacing.backgroundSilenced());
     announce(window, pacing.backgroundSilenced()
-                         ? QStringLiteral("Chat room not spoken")
-                         : QStringLiteral("Chat room spoken"));
+                         ? QStringLiteral("Chat room and server activity not spoken")
+                         : QStringLiteral("Chat room and server activity spoken"));
   });
 }
 
