@@ -81,7 +81,8 @@ LineAnnouncer::LineAnnouncer(QWidget* window)
     : window_(window), speaker_(Voice::get().speakerFor(window)) {}
 
 LineAnnouncer::~LineAnnouncer() {
-  Voice::get().pacing().paneClosed(speaker_);
+  // The voice goes with the application.
+  if (QCoreApplication::instance()) Voice::get().pacing().paneClosed(speaker_);
 }
 
 void LineAnnouncer::lineWritten(const std::string& line, bool added) {
