@@ -174,6 +174,19 @@ TEST(SpeechPacing, SaysEachLineOnceAtTheRightMoment) {
   }
 }
 
+TEST(SpeechPacing, ABusyServerSendsAtMostAMinuteOfSpeechAMinute) {
+  // Ten lines a second of comings and goings, 34 characters each: 340
+  // characters a second offered, 14 spoken.
+  std::vector<Step> steps;
+  for (int ms = 0; ms < 60000; ms += 100) {
+    steps.push_back({ms, Do::Chat, "Someone" + std::to_string(ms) + " has left the server."});
+  }
+  std::size_t sent = 0;
+  for (const Heard& h : play(steps)) sent += h.atMs < 60000 ? h.text.size() : 0;
+  EXPECT_GT(sent, 700u);
+  EXPECT_LE(sent, 900u);
+}
+
 TEST(SpeechPacing, KeepsLinesThatNameAnAddressOrAWatchedName) {
   const std::vector<std::string> watched = {"", "secret.doc", "WWW.GRID.COM"};
   const struct {
