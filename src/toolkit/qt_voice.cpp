@@ -1,6 +1,7 @@
 #include "toolkit/qt_voice.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
