@@ -504,6 +504,14 @@ def is_background_line(line):
     return is_chat_line(line) or bool(SERVER_ACTIVITY.match(line))
 
 
+def typed_in_part(line):
+    """A coming or going caught half typed: the panes are read while the game
+    may be typing one."""
+    _, blank, rest = line.partition(" ")
+    return bool(blank) and any(form.startswith(rest) for form in
+                               ("joined the server.", "has left the server."))
+
+
 def check_spoken(said, out):
     """Each pane line was spoken once, whole, in order. Returns the number of
     lines spoken, the faults, and the lines of the start sequence (up to the
@@ -531,7 +539,8 @@ def check_spoken(said, out):
             line = panes[name][k]
             if name == "console" and k < start_lines:
                 lost_at_start.append(line)
-            elif name == "console" and is_background_line(line):
+            elif name == "console" and (is_background_line(line) or
+                                        k == len(console) - 1 and typed_in_part(line)):
                 unsaid_chat.append(line)  # background lines give way to the rest, by design
             else:
                 faults.append(f"{name} line never spoken: {line!r}")
