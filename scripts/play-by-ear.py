@@ -455,6 +455,24 @@ def is_chat_line(line):
     return bool(colon and speaker) and not re.search(r"[a-z]", speaker)
 
 
+SERVER_ACTIVITY = re.compile(r"^(\S+ (joined the server\.|has left the server\.|uploaded file: .+"
+                             r"|has downloaded file: .+)|file: .+ deleted from server by \S+)$")
+
+
+def is_background_line(line):
+    """A line that gives way: the chat room's, or another user's coming,
+    going or file on the player's server."""
+    return is_chat_line(line) or bool(SERVER_ACTIVITY.match(line))
+
+
+def typed_in_part(line):
+    """A coming or going caught half typed: the panes are read while the game
+    may be typing one."""
+    _, blank, rest = line.partition(" ")
+    return bool(blank) and any(form.startswith(rest) for form in
+                               ("joined the server.", "has left the server."))
+
+
 def check_spoken(said, out):
     """Each pane line was spoken once, whole, in order. Returns the number of
     lines spoken, the faults, and the lines of the start sequence (up to the
@@ -482,8 +500,9 @@ def check_spoken(said, out):
             line = panes[name][k]
             if name == "console" and k < start_lines:
                 lost_at_start.append(line)
-            elif name == "console" and is_chat_line(line):
-                unsaid_chat.append(line)  # chatter gives way to the rest, by design
+            elif name == "console" and (is_background_line(line) or
+                                        k == len(console) - 1 and typed_in_part(line)):
+                unsaid_chat.append(line)  # background lines give way to the rest, by design
             else:
                 faults.append(f"{name} line never spoken: {line!r}")
 
@@ -495,9 +514,9 @@ def check_spoken(said, out):
             hit = next(((n, k) for n in panes for k in range(done[n], len(panes[n]))
                         if same(spoken, panes[n][k])), None)
             if hit is None:
-                # A chat line naming an address waits for a pause, so it may
-                # come after lines written later.
-                late_chat = is_chat_line(spoken) and any(same(spoken, l) for l in console)
+                # A kept background line (an address, a file) waits for a
+                # pause, so it may come after lines written later.
+                late_chat = is_background_line(spoken) and any(same(spoken, l) for l in console)
                 if tagged and not late_chat:
                     faults.append(f"spoken but no line of a pane: {spoken!r}")
                 continue

@@ -19,6 +19,7 @@
 #include "toolkit/qt_text_pane.h"
 #include "toolkit/qt_timers.h"
 #include "world/game.h"
+#include "world/speech_pacing.h"
 
 namespace qv {
 namespace {
@@ -34,6 +35,15 @@ QPlainTextEdit* makeLogPanel(QWidget* parent, const QRect& geometry, const QStri
   panel->setMaximumBlockCount(kLogPanelMaxLines);
   panel->hide();
   return panel;
+}
+
+// The comings and goings on the player's server give way like the chat
+// room's talk; of the lines that could not be said, the newest that names a
+// file of the player's, the mission's file or its target server is kept.
+Chatter::KeepRule namesWhatThePlayerWatches(const World& world) {
+  std::vector<std::string> names = {world.mission.filename, world.mission.targetserver};
+  for (const Afile& file : world.player.harddrive) names.push_back(file.name);
+  return [names = std::move(names)](const std::string& line) { return namesOneOf(line, names); };
 }
 
 }  // namespace
@@ -69,12 +79,18 @@ void TForm2::createContent() {
 }
 
 void TForm2::createTimers() {
-  JumpTimer = makeTimer(this, 999, [this] { JumpTimerTimer(game_); });
+  JumpTimer = makeTimer(this, 999, [this] {
+    const Chatter serverActivity(namesWhatThePlayerWatches(game_.world));
+    JumpTimerTimer(game_);
+  });
   ChatTimer = makeTimer(this, 1001, [this] {
     const Chatter chatter;
     ChatTimerTimer(game_);
   });
-  Userfiletimer = makeTimer(this, 1000, [this] { UserfiletimerTimer(game_); });
+  Userfiletimer = makeTimer(this, 1000, [this] {
+    const Chatter serverActivity(namesWhatThePlayerWatches(game_.world));
+    UserfiletimerTimer(game_);
+  });
   attacktimer = makeTimer(this, 1000, [this] { attacktimerTimer(game_); });
   attacktimer->start();
 }

@@ -4,9 +4,8 @@
 #include <QPointer>
 #include <QString>
 #include <chrono>
-#include <optional>
+#include <functional>
 #include <string>
-#include <vector>
 
 class QPlainTextEdit;
 class QWidget;
@@ -16,63 +15,48 @@ namespace qv {
 // Hands the lines a text pane writes to a screen reader, if one is running.
 //
 // A screen reader ignores text inserted into a text area without the focus,
-// and the game's console never has it. So the finished lines are announced
-// (see announce). A typed line grows by replacing the last line once per
-// character, with no events run in between: it is announced once, whole, as
-// soon as the next line begins or the handler is done, and not again while it
-// stays the same. A typed line that another line follows is announced at the
-// next pause of the typing (see sleepAnsweringScreenReader), so a long reply is
-// heard line by line as it is typed; lines added at once (a listing) go out
-// together, as one announcement, when the handler is done. (Not at once: a
-// line told just before a modal dialog opens would drown in its events.) Nothing is announced while
-// the pane's window is hidden.
-//
-// Chatter (lines written while a Chatter lives) gives way: it is spoken only
-// when the voice is free of everything said before, and not at all once the
-// player has silenced it (see installChatterKey). It stays in the pane.
+// and the game's console never has it. So the finished lines are announced;
+// when, the speech pacing decides (world/speech_pacing.h): a typed line once,
+// whole, at the next pause of the typing or when the handler is done; lines
+// added at once (a listing) together, when the handler is done. Nothing is
+// announced while the pane's window is hidden.
 class LineAnnouncer : public QObject {
  public:
   explicit LineAnnouncer(QWidget* window);
   ~LineAnnouncer() override;
 
-  // The pane's last line now reads `line`: a line of its own when `added`,
-  // otherwise the last line rewritten.
-  void lineWritten(const QString& line, bool added);
+  // The pane's last line now reads `line` (the world's single-byte text): a
+  // line of its own when `added`, otherwise the last line rewritten.
+  void lineWritten(const std::string& line, bool added);
 
  private:
-  struct Line {
-    QString text;
-    bool chatter = false;
-  };
-  void speakFinished();
-  void speak(const std::vector<Line>& lines);
-  friend void sleepAnsweringScreenReader(std::chrono::steady_clock::time_point wake);
-
   QPointer<QWidget> window_;
-  // Lines that were followed by another line, not yet spoken.
-  std::vector<Line> finished_;
-  std::optional<Line> last_;
-  // The last line was rewritten since it was added: it is being typed.
-  bool lastTyped_ = false;
-  // The finished lines end with a typed one: they go out at the next pause.
-  bool typedLineFinished_ = false;
-  // What was announced of the current last line.
-  std::optional<QString> spoken_;
-  bool speakQueued_ = false;
+  int speaker_;
+  bool handlerDoneQueued_ = false;
 };
 
-// While one lives, the lines written are chatter: the chat room's talk, not
-// an answer to the player.
+// While one lives, the lines written are background lines: the chat room's
+// talk or the comings and goings on the player's server, not an answer to the
+// player. They give way: spoken only when the voice is free, and not at all
+// once the player has silenced them (see installChatterKey). They stay in the
+// pane. The newest one that `worthKeeping` picks waits until it can be said.
 class Chatter {
  public:
+  using KeepRule = std::function<bool(const std::string& line)>;
+  // The chat room's: a line that names an address is kept.
   Chatter();
+  explicit Chatter(KeepRule worthKeeping);
   ~Chatter();
   Chatter(const Chatter&) = delete;
   Chatter& operator=(const Chatter&) = delete;
+
+ private:
+  KeepRule worthKeeping_;
+  const KeepRule* outer_;
 };
 
-// F7 in `window` silences the speaking of chatter, or brings it back, and
-// says which.
+// F7 in `window` silences the speaking of background lines, or brings it
+// back, and says which.
 void installChatterKey(QWidget* window);
 
 // One write of a text pane, from start to end. While it lasts, the changes it
@@ -114,9 +98,10 @@ class FocusReturn {
 };
 
 // Sleeps until `wake`, answering meanwhile the questions a screen reader asks
-// about the windows, after announcing the typed lines that were finished. The game types its lines
-// with no events run; a screen reader that asked about a line it was told of would otherwise wait,
-// and say nothing, until the whole reply is written. Nothing else runs.
+// about the windows, after announcing the typed lines that were finished. The
+// game types its lines with no events run; a screen reader that asked about a
+// line it was told of would otherwise wait, and say nothing, until the whole
+// reply is written. Nothing else runs.
 void sleepAnsweringScreenReader(std::chrono::steady_clock::time_point wake);
 
 // Moves the keyboard to `widget` when a screen reader is running, so the

@@ -163,7 +163,7 @@ TEST_F(Speech, ChatterGivesWayToRepliesButItsNewestAddressWaitsAndF7SilencesIt) 
   EXPECT_EQ(key->key(), QKeySequence(Qt::Key_F7));
   emit key->activated();
   chat();
-  EXPECT_EQ(heardAfterSettling(), QStringList{"Chat room not spoken"});
+  EXPECT_EQ(heardAfterSettling(), QStringList{"Chat room and server activity not spoken"});
   emit key->activated();
 }
 
