@@ -38,13 +38,15 @@ Shell::Shell(ShellOptions options)
                                     TForm4::Build::OnFirstShow);
   form3_ = std::make_unique<TForm3>(game_);
   form5_ = std::make_unique<TForm5>(game_);
+  // The game's mission dialog opens where the editor last saved or loaded.
+  form4_->onMissionFile = [this](const std::string& path) { windows_.rememberMission(path); };
   attachPorts();
   windows_.offerMission(std::move(options.offeredMission));
 
   activation_ = std::make_unique<ActivationTracker>(
       form2_.get(),
       std::vector<QWidget*>{form1_.get(), form2_.get(), form4_.get(), form3_.get(), form5_.get()},
-      [this] { guard([this] { game_.FormActivate(); }); });
+      [this] { return guard([this] { game_.FormActivate(); }); });
   form2_->onShown = [this] { activation_->gameWindowShown(); };
   // The game's windows in F6 order: while the game window is open (the menu
   // and the editor are then hidden) the game, the compiler, the status.

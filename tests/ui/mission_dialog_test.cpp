@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
 
 #include "app/qt_main_menu.h"
+#include "hostile_files.h"
+#include "mission_scratch_folder.h"
+#include "missions/qt_editor_window.h"
+#include "missions/qt_mission_dialog.h"
 #include "ui_helpers.h"
 
 namespace qv {
@@ -14,72 +20,91 @@ namespace {
 using uitest::ModalDriver;
 using uitest::waitUntil;
 
-// A mission named on the command line: the first game's dialog opens in its
-// folder with it selected, Return starts the game with it, and the dialog
-// after that opens at its usual root folder again.
-TEST(OfferedMission, ReturnInTheFirstDialogStartsItThenTheUsualFolder) {
-  const QString folder = QStringLiteral(QV_SOURCE_DIR "/src/assets/missions");
-  test::FakePace pace{test::kNoonishMs};
-  Shell shell{ShellOptions{&pace, [] {}, (folder + "/tin_cup.qmf").toStdString()}};
-  shell.start();
+const QString kSamples = QStringLiteral(QV_SOURCE_DIR "/src/assets/missions");
 
-  QStringList seen;
-  ModalDriver driver([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    seen << dialog->directory().absolutePath() + " " + dialog->selectedFiles().join(",");
-    QWidget* focus = QApplication::focusWidget();
-    uitest::pressKey(focus && dialog->isAncestorOf(focus) ? focus : dialog, Qt::Key_Return);
-    if (dialog->isVisible()) dialog->reject();
-  });
-  shell.form1().NewGameBtn->click();
-  ASSERT_TRUE(waitUntil([&] { return shell.game().activated; }));
-  EXPECT_EQ(shell.game().world.mission.name, "Tin Cup");
-
-  // The offer was for the first dialog only.
-  shell.windows().askMissionFile();
-  ASSERT_EQ(seen.size(), 2);
-  EXPECT_EQ(seen[0], folder + " " + folder + "/tin_cup.qmf");
-  EXPECT_TRUE(seen[1].startsWith("/ ")) << seen[1].toStdString();
+// The first game's dialog opens where missions are, on one already chosen:
+// Return alone starts it.
+TEST(MissionDialog, ReturnAsItOpensStartsAMission) {
+  test::ScratchFolder scratch;
+  const std::string saved = scratch.path("mine.qmf");
+  test::ScratchFolder::put(saved, test::kPlainMission);
+  const struct {
+    const char* what;
+    std::optional<std::string> offered;  // on the command line
+    std::optional<std::string> edited;   // saved or loaded in the editor
+    const char* mission;
+  } cases[] = {
+      {"the samples, the first of them", {}, {}, "Blackout at Harrowgate"},
+      {"the mission offered", (kSamples + "/tin_cup.qmf").toStdString(), {}, "Tin Cup"},
+      {"the editor's last mission", {}, saved, "Plain"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::FakePace pace{test::kNoonishMs};
+    Shell shell{ShellOptions{&pace, [] {}, c.offered}};
+    if (c.edited) shell.form4().onMissionFile(*c.edited);
+    shell.start();
+    ModalDriver driver([](QWidget* modal) {
+      ASSERT_TRUE(waitUntil([&] { return modal->isAncestorOf(QApplication::focusWidget()); }));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    shell.form1().NewGameBtn->click();
+    ASSERT_TRUE(waitUntil([&] { return shell.game().activated; }));
+    EXPECT_EQ(shell.game().world.mission.name, c.mission);
+  }
 }
 
-// Qt remembers the side bar between runs: the sample folders of another build
-// or of an older install give way to this program's one.
-TEST(MissionDialog, SideBarKeepsOneSampleFolder) {
-  QTemporaryDir other;
-  QStringList shortcuts;
-  for (const QString& folder : {other.path(), other.path() + "/share/quorvexer/missions",
-                                other.path() + "/share/games/quorvexer/missions"}) {
-    QDir().mkpath(folder);
-    shortcuts << QUrl::fromLocalFile(folder).toString();
+// Return on a folder or a place opens it; on a mission, or in the name field
+// with a name that is no folder, it chooses.
+TEST(MissionDialog, ReturnOpensFoldersAndChoosesMissions) {
+  test::ScratchFolder scratch;
+  const QString top = QString::fromStdString(scratch.dir().string());
+  std::filesystem::create_directory(scratch.path("more"));
+  for (const char* name : {"a.qmf", "more/deep.qmf", "notes.txt"}) {
+    test::ScratchFolder::put(scratch.path(name), "");
   }
-  // Qt reads a remembered side bar only beside the rest of a dialog's saved
-  // state, which a file dialog writes when it closes.
-  { QFileDialog().setOption(QFileDialog::DontUseNativeDialog); }
-  QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
-  const QVariant remembered = settings.value("FileDialog/shortcuts");
-  settings.setValue("FileDialog/shortcuts", shortcuts);
-  settings.sync();
-
-  uitest::ShellHarness h;
-  QStringList sideBar;
-  ModalDriver look([&](QWidget* modal) {
-    for (const QUrl& url : static_cast<QFileDialog*>(modal)->sidebarUrls()) {
-      sideBar << url.toLocalFile();
+  const QString parent = QFileInfo(top).absolutePath();
+  const struct {
+    const char* what;
+    std::vector<QKeyCombination> keys;
+    QString typed;  // then Return
+    QString folder;
+    QString chosen;  // empty: still open
+  } cases[] = {
+      {"Return as it opens", {Qt::Key_Return}, {}, top, top + "/a.qmf"},
+      {"down into the list, up to a folder, in",
+       {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return, Qt::Key_Return},
+       {},
+       top + "/more",
+       top + "/more/deep.qmf"},
+      {"the place in the side bar",
+       {Qt::SHIFT | Qt::Key_Tab, Qt::SHIFT | Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return},
+       {},
+       top + "/more",
+       {}},
+      {"up to the parent folder", {Qt::Key_Down, Qt::Key_Home, Qt::Key_Return}, {}, parent, {}},
+      {"a folder's name typed", {}, "more", top + "/more", {}},
+      {"a missing name gets the extension", {}, "gone", top, top + "/gone.qmf"},
+      {"a full path", {}, top + "/notes.txt", top, top + "/notes.txt"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MissionDialog dialog(nullptr, top, {}, {{"Top", top}, {"More", top + "/more"}});
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == dialog.nameField(); }));
+    EXPECT_EQ(dialog.nameField()->text(), "a.qmf");
+    EXPECT_EQ(dialog.entries()->count(), 3);  // "..", more, a.qmf
+    for (QKeyCombination key : c.keys) {
+      QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     }
-    static_cast<QDialog*>(modal)->reject();
-  });
-  h.shell.windows().askMissionFile();
-  if (remembered.isValid()) {
-    settings.setValue("FileDialog/shortcuts", remembered);
-  } else {
-    settings.remove("FileDialog/shortcuts");
+    if (!c.typed.isEmpty()) {
+      QTest::keyClicks(dialog.nameField(), c.typed);
+      QTest::keyClick(dialog.nameField(), Qt::Key_Return);
+    }
+    EXPECT_EQ(dialog.folder(), c.folder);
+    EXPECT_EQ(dialog.result() == QDialog::Accepted ? dialog.chosenPath() : QString(), c.chosen);
   }
-
-  ASSERT_EQ(sideBar.size(), 2);
-  EXPECT_EQ(sideBar[0], other.path());
-  EXPECT_TRUE(sideBar[1].endsWith("/share/games/quorvexer/missions"));
-  EXPECT_FALSE(sideBar[1].startsWith(other.path()));
 }
 
 }  // namespace
