@@ -129,6 +129,18 @@ std::pair<QString, QString> folderAndName(const std::string& path) {
   return {info.absolutePath(), info.fileName()};
 }
 
+// When the mission dialog closes, the keyboard goes to the game window's
+// input line. Not back to whatever had it: after a failed start's error box
+// nothing may have, and without a window manager nobody else gives it.
+struct KeyboardBackToGame {
+  TForm2* game;
+  ~KeyboardBackToGame() {
+    if (!game->isVisible() || !game->Memo1) return;
+    game->activateWindow();
+    game->Memo1->setFocus(Qt::OtherFocusReason);
+  }
+};
+
 }  // namespace
 
 void QtWindows::rememberMission(const std::string& path) {
@@ -148,7 +160,7 @@ std::optional<std::string> QtWindows::askMissionFile() {
   const QString lastFolder = lastMission_ ? folderAndName(*lastMission_).first : QString();
   MissionDialog dialog(game_, folder, file, placesBeside(lastFolder));
   keepOnScreen(&dialog);
-  const FocusReturn focusBack;
+  const KeyboardBackToGame keyboardBack{game_};
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QString chosen = dialog.chosenPath();
   if (chosen.isEmpty()) return std::nullopt;
