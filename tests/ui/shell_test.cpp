@@ -187,6 +187,7 @@ TEST(Activation, AFailedStartBeginsAgainWhenItsBoxCloses) {
       "---------------------------------------------------";
   EXPECT_EQ(seen, (QStringList{welcome, "File not found.", welcome}));
   EXPECT_EQ(h.shell.gameActivations(), 2);
+  EXPECT_TRUE(waitUntil([&] { return QApplication::focusWidget() == h.shell.form2().Memo1; }));
 }
 
 TEST(ErrorBox, AnErrorInAKeyHandlerShowsOneBoxAndTheGameGoesOn) {
