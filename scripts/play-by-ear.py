@@ -205,7 +205,7 @@ class Player:
             xdo("key", "Return")  # the menu opens with NEW GAME focused
             wait_window("^Open$")
             time.sleep(1)
-            self.expect_focus("File name:", "the mission dialog opened")
+            self.expect_focus("File name", "the mission dialog opened")
             self.keys(self.mission)
             xdo("key", "Return")
             try:

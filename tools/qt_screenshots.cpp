@@ -11,9 +11,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -95,9 +95,9 @@ class Screenshots {
     answer.setInterval(10);
     QObject::connect(&answer, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
-      if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-        dialog->selectFile(mission_);
-        static_cast<QDialog*>(dialog)->accept();
+      if (auto* name = modal ? modal->findChild<QLineEdit*>("fileNameEdit") : nullptr) {
+        name->setText(mission_);
+        static_cast<QDialog*>(modal)->accept();
       } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         std::fprintf(stderr, "screenshots: %s\n", qPrintable(box->text()));
         ok_ = false;

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "toolkit/qt_reader_focus.h"
+
 namespace qv {
 namespace {
 
@@ -17,7 +19,7 @@ constexpr int kExposePollMs = 10;
 }  // namespace
 
 ActivationTracker::ActivationTracker(QWidget* gameWindow, std::vector<QWidget*> programWindows,
-                                     std::function<void()> activate)
+                                     std::function<bool()> activate)
     : gameWindow_(gameWindow), activate_(std::move(activate)) {
   for (QWidget* window : programWindows) programWindows_.emplace_back(window);
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
@@ -50,6 +52,10 @@ void ActivationTracker::focusWindowChanged(QWindow* window) {
     QTimer::singleShot(0, modal, [modal] { modal->activateWindow(); });
     return;
   }
+  // Once the window's own events are out: a screen reader hears the window
+  // and the control with the keyboard even where a window manager's order
+  // or a burst of events lost them.
+  QTimer::singleShot(0, this, [] { retellActiveWindow(); });
   for (const QPointer<QWidget>& candidate : programWindows_) {
     if (candidate && candidate->windowHandle() == window) {
       becameActive(candidate);
@@ -87,8 +93,14 @@ void ActivationTracker::run() {
   if (running_) return;
   running_ = true;
   ++activations_;
-  activate_();
+  const bool done = activate_();
   running_ = false;
+  // A start that failed has shown its error box, now closed: the player is
+  // back at the game window and the start begins again, dialog and all.
+  if (!done && !queued_) {
+    queued_ = true;
+    QTimer::singleShot(0, this, [this] { runWhenExposed(kExposeTries); });
+  }
 }
 
 }  // namespace qv

@@ -17,8 +17,10 @@ namespace qv {
 // closing in the middle of a game's start cannot start a second one.
 class ActivationTracker : public QObject {
  public:
+  // `activate` returns false when the start failed: it then runs again at
+  // once, as the next activation would, the player still at the game window.
   ActivationTracker(QWidget* gameWindow, std::vector<QWidget*> programWindows,
-                    std::function<void()> activate);
+                    std::function<bool()> activate);
 
   // Call when the game window has been shown. Platforms that activate no
   // window by themselves (no window manager, offscreen) get the activation
@@ -39,7 +41,7 @@ class ActivationTracker : public QObject {
 
   QPointer<QWidget> gameWindow_;
   std::vector<QPointer<QWidget>> programWindows_;
-  std::function<void()> activate_;
+  std::function<bool()> activate_;
   QWidget* lastActive_ = nullptr;
   bool queued_ = false;
   bool running_ = false;

@@ -76,6 +76,9 @@ TForm1::TForm1(Actions actions) : actions_(std::move(actions)) {
   });
   createButtons();
   createDoneButton();
+  // The help is built hidden with the window: a screen reader may fail on a
+  // change of a control's name while its window is shown.
+  Memo1();
   wireButtons();
   setTabOrder();
   returnClicksButtons(*this);
@@ -165,10 +168,11 @@ void TForm1::MissionEdBtnClick() {
 void TForm1::CommandsBtnClick() {
   Memo1()->show();
   DoneBtn->show();
-  // The reader starts at the top: the caret and the view at the first line.
   // The keyboard moves before the buttons go, so it never passes over them.
-  help_->moveCursor(QTextCursor::Start);
+  // Then the caret goes to the first line: a screen reader told of a caret
+  // move before the focus takes the text in silence.
   help_->setFocus(Qt::OtherFocusReason);
+  help_->moveCursor(QTextCursor::Start);
   showButtons(false);
 }
 

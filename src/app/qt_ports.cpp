@@ -3,17 +3,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTimer>
-#include <QUrl>
 #include <chrono>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "app/qt_aside.h"
 #include "app/qt_main_menu.h"
 #include "commands/qt_compiler_window.h"
+#include "missions/qt_mission_dialog.h"
 #include "sim/qt_status_window.h"
 #include "terminal/qt_game_window.h"
 #include "toolkit/qt_announcer.h"
@@ -99,56 +100,74 @@ QString gameDataFolder() {
   return {};
 }
 
-// The sample missions, offered as a shortcut in the dialog's side bar: the
-// dialog itself opens at the root folder.
-QList<QUrl> sampleMissionFolders() {
+// The sample missions' folder, or nothing when the game's data is missing.
+QString sampleMissionFolder() {
   const QString data = gameDataFolder();
   const QString folder = data + QStringLiteral("/missions");
   if (data.isEmpty() || !QFileInfo(folder).isDir()) return {};
-  return {QUrl::fromLocalFile(folder)};
+  return folder;
 }
 
-// The side bar keeps the player's own shortcuts and one sample-missions
-// folder, this program's. Qt remembers the side bar between runs, so without
-// this the folders of another build or of an older install layout would pile
-// up beside it.
-QList<QUrl> withSampleMissions(QList<QUrl> shortcuts) {
-  shortcuts.removeIf([](const QUrl& url) {
-    const QString folder = url.toLocalFile();
-    return folder.endsWith(QStringLiteral("/share/quorvexer/missions")) ||
-           folder.endsWith(QStringLiteral("/share/games/quorvexer/missions"));
-  });
-  return shortcuts + sampleMissionFolders();
+std::vector<MissionDialog::Place> placesBeside(const QString& lastFolder) {
+  std::vector<MissionDialog::Place> places;
+  const QString samples = sampleMissionFolder();
+  if (!samples.isEmpty()) places.push_back({QStringLiteral("Sample missions"), samples});
+  if (!lastFolder.isEmpty() && lastFolder != samples) {
+    places.push_back({QStringLiteral("Last mission's folder"), lastFolder});
+  }
+  places.push_back({QStringLiteral("Home folder"), QDir::homePath()});
+  places.push_back({QStringLiteral("Root folder"), QStringLiteral("/")});
+  return places;
 }
 
-// A mission named on the command line: the dialog opens in its folder with
-// the file selected, so Return takes it.
-void preselect(QFileDialog& dialog, const std::string& path) {
-  const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(path)));
-  dialog.setDirectory(file.absolutePath());
-  dialog.selectFile(file.fileName());
+QFileInfo fileInfo(const std::string& path) {
+  return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path)));
 }
+
+std::pair<QString, QString> folderAndName(const std::string& path) {
+  const QFileInfo info = fileInfo(path);
+  return {info.absolutePath(), info.fileName()};
+}
+
+// When the mission dialog closes, the keyboard goes to the game window's
+// input line. Not back to whatever had it: after a failed start's error box
+// nothing may have, and without a window manager nobody else gives it.
+struct KeyboardBackToGame {
+  TForm2* game;
+  ~KeyboardBackToGame() {
+    if (!game->isVisible() || !game->Memo1) return;
+    game->activateWindow();
+    game->Memo1->setFocus(Qt::OtherFocusReason);
+  }
+};
 
 }  // namespace
 
+void QtWindows::rememberMission(const std::string& path) {
+  if (fileInfo(path).isFile()) lastMission_ = path;
+}
+
+// The dialog opens where missions are: on the mission named on the command
+// line, else on the last mission file read or written in this run, else in
+// the sample missions with the first of them chosen. Return takes it.
 std::optional<std::string> QtWindows::askMissionFile() {
-  QFileDialog dialog(game_, QStringLiteral("Open"), QStringLiteral("/"),
-                     QStringLiteral("Quorvexer Mission (*qmf)"));
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setOption(QFileDialog::HideNameFilterDetails);  // shows "Quorvexer Mission"
-  dialog.setSidebarUrls(withSampleMissions(dialog.sidebarUrls()));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::AnyFile);  // the file need not exist
-  dialog.setDefaultSuffix(QStringLiteral("qmf"));
-  keepOnScreen(&dialog);
   const std::optional<std::string> offered = std::exchange(offeredMission_, std::nullopt);
-  if (offered) preselect(dialog, *offered);
-  const FocusReturn focusBack;
+  const std::optional<std::string> start = offered ? offered : lastMission_;
+  QString folder = sampleMissionFolder();
+  QString file;
+  if (start) std::tie(folder, file) = folderAndName(*start);
+  if (folder.isEmpty()) folder = QDir::homePath();
+  const QString lastFolder = lastMission_ ? folderAndName(*lastMission_).first : QString();
+  MissionDialog dialog(game_, folder, file, placesBeside(lastFolder));
+  keepOnScreen(&dialog);
+  const KeyboardBackToGame keyboardBack{game_};
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList chosen = dialog.selectedFiles();
+  const QString chosen = dialog.chosenPath();
   if (chosen.isEmpty()) return std::nullopt;
   // A path, not a world text: it goes to the file system in its own encoding.
-  return nativePath(chosen.front(), offered);
+  std::string path = nativePath(chosen, start);
+  rememberMission(path);
+  return path;
 }
 
 void QtWindows::showCompilerWindow() {

@@ -54,6 +54,9 @@ class QtWindows : public Windows {
   void attach(TForm1* menu, TForm2* game, TForm3* compiler, TForm5* status);
   // The next mission dialog opens on this file, selected, so Return takes it.
   void offerMission(std::optional<std::string> path) { offeredMission_ = std::move(path); }
+  // A mission file read or written: later dialogs open on it. A path that
+  // names no file is not kept.
+  void rememberMission(const std::string& path);
 
   void hideGameWindow() override;
   void showMainMenu() override;
@@ -72,6 +75,7 @@ class QtWindows : public Windows {
   TForm3* compiler_ = nullptr;
   TForm5* status_ = nullptr;
   std::optional<std::string> offeredMission_;
+  std::optional<std::string> lastMission_;
 };
 
 }  // namespace qv

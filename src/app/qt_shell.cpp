@@ -41,6 +41,8 @@ Shell::Shell(ShellOptions options)
                                     TForm4::Build::OnFirstShow);
   form3_ = std::make_unique<TForm3>(game_);
   form5_ = std::make_unique<TForm5>(game_);
+  // The game's mission dialog opens where the editor last saved or loaded.
+  form4_->onMissionFile = [this](const std::string& path) { windows_.rememberMission(path); };
   attachPorts();
   windowGroup_ = std::make_unique<WindowGroupPlacer>(form2_.get(), form3_.get(), form5_.get(),
                                                      TForm2::kInputHeight);
@@ -49,7 +51,7 @@ Shell::Shell(ShellOptions options)
   activation_ = std::make_unique<ActivationTracker>(
       form2_.get(),
       std::vector<QWidget*>{form1_.get(), form2_.get(), form4_.get(), form3_.get(), form5_.get()},
-      [this] { guard([this] { FormActivate(game_); }); });
+      [this] { return guard([this] { FormActivate(game_); }); });
   form2_->onShown = [this] { activation_->gameWindowShown(); };
   // The game's windows in F6 order: while the game window is open (the menu
   // and the editor are then hidden) the game, the status, the compiler, so

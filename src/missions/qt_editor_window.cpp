@@ -341,6 +341,7 @@ void TForm4::SaveBtnClick() {
     const auto path = chosenPath(Save(), folder_);
     if (!path) return;
     saveMissionBytes(*path, writeMission(mission()));
+    if (onMissionFile) onMissionFile(*path);
     beep();
   });
 }
@@ -350,6 +351,7 @@ void TForm4::OpenbtnClick() {
     const auto path = chosenPath(Open(), folder_);
     if (!path) return;
     const std::string bytes = loadMissionBytes(*path);
+    if (onMissionFile) onMissionFile(*path);
     // The reader needs only the type selection and the goal caption; items
     // read before a bad one stay in the controls, as a failed load leaves
     // them, and the error then reaches the error box.

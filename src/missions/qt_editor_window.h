@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "missions/mission_file.h"
 #include "toolkit/qt_deferred_window.h"
@@ -39,6 +40,8 @@ class TForm4 : public DeferredWindow {
 
   // The one confirmation of a successful save. Tests replace it to count.
   std::function<void()> beep;
+  // Told the path of each mission file saved or read.
+  std::function<void(const std::string&)> onMissionFile;
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;

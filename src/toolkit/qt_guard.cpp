@@ -45,14 +45,16 @@ void showErrorBox(const QString& message) {
   boxShowing = false;
 }
 
-void guard(const std::function<void()>& work) {
+bool guard(const std::function<void()>& work) {
   try {
     work();
+    return true;
   } catch (const GameError& e) {
     showErrorBox(toQString(e.what()));
   } catch (const std::exception& e) {
     showErrorBox(QString::fromLocal8Bit(e.what()));
   }
+  return false;
 }
 
 }  // namespace qv

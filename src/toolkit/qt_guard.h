@@ -8,7 +8,8 @@ namespace qv {
 // Runs one event handler's work. A GameError (or any other exception) is
 // caught here, never crossing Qt's event loop, and shown in a modal error box
 // whose text is the message plus a final full stop; the program goes on.
-void guard(const std::function<void()>& work);
+// Returns whether the work ran to its end, with no error.
+bool guard(const std::function<void()>& work);
 
 // Shows the error box. Only one box is open at a time: an error raised while
 // one is showing goes to stderr instead.

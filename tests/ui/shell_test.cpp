@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QFileDialog>
+#include <QDialog>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 #include <QWindow>
@@ -159,35 +161,33 @@ TEST(Activation, TerminateAndNewGameReopenTheSameGame) {
   EXPECT_FALSE(h.shell.form2().JumpTimer->isActive());
 }
 
-TEST(Activation, AFailedStartStartsOverOnTheNextActivation) {
+// The error box of a failed start closed, the start begins again: the
+// welcome typed anew and the dialog back, typed keys going to it.
+TEST(Activation, AFailedStartBeginsAgainWhenItsBoxCloses) {
   ShellHarness h;
   h.shell.start();
-  int dialogs = 0;
-  QStringList boxes;
+  QStringList seen;
   ModalDriver answer([&](QWidget* modal) {
-    if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-      ++dialogs;
-      dialog->selectFile("/tmp/no-such-quorvexer-mission.qmf");
-      static_cast<QDialog*>(dialog)->accept();
-    } else {
-      boxes << modal->findChild<QLabel*>("qt_msgbox_label")->text();
+    auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
+    if (!name) {
+      seen << modal->findChild<QLabel*>("qt_msgbox_label")->text();
       modal->close();
+      return;
     }
+    seen << h.shell.form2().console->toPlainText().trimmed();
+    if (seen.size() > 1) return static_cast<QDialog*>(modal)->reject();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == name; }));
+    QTest::keyClicks(name, "/tmp/no-such-quorvexer-mission");
+    QTest::keyClick(name, Qt::Key_Return);
   });
   h.shell.form1().NewGameBtn->click();
-  ASSERT_TRUE(waitUntil([&] { return boxes.size() == 1; }));
-  EXPECT_EQ(boxes.front(), "File not found.");
-  EXPECT_FALSE(h.shell.game().activated);
-  EXPECT_EQ(dialogs, 1);
-  EXPECT_EQ(h.shell.gameActivations(), 1);  // the box closing started nothing
-
-  // Over to the status window and back: the start runs again.
-  showWindow(h.shell.form5());
-  h.shell.form5().windowHandle()->requestActivate();
-  QApplication::processEvents();
-  showWindow(h.shell.form2());
-  h.shell.form2().windowHandle()->requestActivate();
-  ASSERT_TRUE(waitUntil([&] { return dialogs == 2; }));
+  ASSERT_TRUE(waitUntil([&] { return h.shell.game().activated; }));
+  const QString welcome =
+      "WELCOME HACKER TO QUORVEXER 2002, BY ZORVATH!\n"
+      "---------------------------------------------------";
+  EXPECT_EQ(seen, (QStringList{welcome, "File not found.", welcome}));
+  EXPECT_EQ(h.shell.gameActivations(), 2);
+  EXPECT_TRUE(waitUntil([&] { return QApplication::focusWidget() == h.shell.form2().Memo1; }));
 }
 
 TEST(ErrorBox, AnErrorInAKeyHandlerShowsOneBoxAndTheGameGoesOn) {

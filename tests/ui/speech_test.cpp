@@ -7,8 +7,12 @@
 #include <QAccessibleInterface>
 #include <QDialog>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QShortcut>
+#include <QTest>
+#include <utility>
 
+#include "app/qt_main_menu.h"
 #include "sim/qt_status_window.h"
 #include "sim/status.h"
 #include "terminal/qt_game_window.h"
@@ -24,8 +28,11 @@ namespace {
 QStringList heard;
 int consoleEvents = 0;
 QObject* console = nullptr;
+// Sees every event, when set.
+std::function<void(QAccessibleEvent*)> watch;
 
 void listen(QAccessibleEvent* event) {
+  if (watch) watch(event);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
   if (event->type() == QAccessible::Announcement) {
     heard << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
@@ -47,11 +54,15 @@ void screenReaderRunning(bool running) {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(running);
 }
 
+void startListening() {
+  static const bool listening = (QAccessible::installUpdateHandler(&listen), true);
+  (void)listening;
+}
+
 class Speech : public testing::Test {
  protected:
   void SetUp() override {
-    static const bool listening = (QAccessible::installUpdateHandler(&listen), true);
-    (void)listening;
+    startListening();
     h.startGame();
     settle();  // the windows shown and activated before the reader listens
     screenReaderRunning(true);
@@ -228,6 +239,43 @@ TEST_F(Speech, TheKeyboardIsBackOnTheInputLineAfterAnErrorBox) {
   uitest::pressKey(game.Memo1, Qt::Key_Return);
   EXPECT_TRUE(uitest::waitUntil([&] { return QApplication::focusWidget() == game.Memo1; }));
   EXPECT_EQ(closeBox.answered(), 1);
+}
+
+// LIST OF COMMANDS, opened twice: a reader is told of the help's focus before
+// its caret is placed at the top, and of no change of its name while the menu
+// is shown, so it reads the help from its first line.
+TEST(HelpSpeech, TheHelpHasTheFocusBeforeItsCaretAndKeepsItsName) {
+  uitest::ShellHarness h;
+  TForm1& menu = h.shell.form1();
+  h.shell.start();
+  ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::focusWidget() == menu.NewGameBtn; }));
+  startListening();
+  screenReaderRunning(true);
+  QStringList told;
+  watch = [&](QAccessibleEvent* event) {
+    if (event->object() != menu.Memo1()) return;
+    if (event->type() == QAccessible::Focus) told << "focus";
+    if (event->type() == QAccessible::NameChanged) told << "name";
+    if (event->type() == QAccessible::DescriptionChanged) told << "description";
+    if (event->type() == QAccessible::TextCaretMoved) {
+      told << QStringLiteral("caret %1")
+                  .arg(static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition());
+    }
+  };
+  const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+  key(Qt::Key_Tab);
+  key(Qt::Key_Return);  // LIST OF COMMANDS
+  key(Qt::Key_Down);
+  const QStringList first = std::exchange(told, {});
+  key(Qt::Key_Tab);
+  key(Qt::Key_Return);  // Done
+  key(Qt::Key_Return);  // LIST OF COMMANDS again
+  watch = nullptr;
+  screenReaderRunning(false);
+  ASSERT_FALSE(first.isEmpty());
+  EXPECT_EQ(first.front(), "focus") << first.join(", ").toStdString();
+  EXPECT_FALSE(first.contains("name") || first.contains("description"));
+  EXPECT_EQ(told, (QStringList{"focus", "caret 0"}));
 }
 
 }  // namespace

@@ -300,7 +300,9 @@ class Monkey {
 
   void answer(QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) return closeBox(box);
-    if (auto* dialog = qobject_cast<QFileDialog*>(modal)) return answerFileDialog(dialog);
+    if (auto* nameBox = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+      return answerFileDialog(static_cast<QDialog*>(modal), nameBox);
+    }
     modal->close();
   }
 
@@ -321,8 +323,10 @@ class Monkey {
     }
   }
 
-  void answerFileDialog(QFileDialog* dialog) {
-    const bool saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+  // The editor's file dialogs and the game's mission dialog alike.
+  void answerFileDialog(QDialog* dialog, QLineEdit* nameBox) {
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    const bool saving = files && files->acceptMode() == QFileDialog::AcceptSave;
     const int choice = input_.below(8);
     if (choice == 0) return dialog->reject();
     std::string path;
@@ -339,11 +343,9 @@ class Monkey {
       path = test::makeHostile(scratch_.dir(), kind);
       vanish = kind == test::Hostile::DeletedAfterChoice;
     }
-    auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (!nameBox) return dialog->reject();
     nameBox->setText(QFile::decodeName(path.c_str()));
     if (vanish) std::filesystem::remove(path);
-    static_cast<QDialog*>(dialog)->accept();  // as the dialog's own Open button
+    dialog->QDialog::accept();  // as the dialog's own Open button
   }
 
   static std::vector<std::string> sampleMissions() {
