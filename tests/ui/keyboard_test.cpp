@@ -190,8 +190,8 @@ TEST(Keyboard, TheKeyboardStaysWhereThePlayerTypesAndF6GoesRound) {
   press(Qt::Key_Return);  // the compiler window takes the keyboard when it opens
   QWidget* compiler = h.shell.form3().Console;
   ASSERT_TRUE(waitUntil([&] { return focus() == compiler; }));
-  const QWidget* round[] = {input, h.shell.form5().Memo1, compiler, h.shell.form5().Memo1,
-                            input, compiler};
+  const QWidget* round[] = {input,   h.shell.form5().Memo1, compiler, h.shell.form5().Memo1, input,
+                            compiler};
   for (int i = 0; i < 6; ++i) {
     press(Qt::Key_F6, i < 3 ? Qt::NoModifier : Qt::ShiftModifier);
     ASSERT_TRUE(waitUntil([&] { return focus() == round[i]; })) << i;
